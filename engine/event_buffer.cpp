@@ -1,0 +1,57 @@
+// The event buffer: one movable, zero-filled block, grown in fixed steps.
+#include <cstring>
+
+#include "engine/midi_filter.h"
+
+namespace cantivo {
+
+std::uint32_t CMFCMidiFilter::AllocateEventBuffer(std::uint8_t** address) {
+    FreeEventBuffer();
+    m_hEvents = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kEventBufferStep);
+    if (!m_hEvents) return 0;
+    *address = static_cast<std::uint8_t*>(GlobalLock(m_hEvents));
+    if (!*address) {
+        FreeEventBuffer();
+        return 0;
+    }
+    return kEventBufferStep;
+}
+
+bool CMFCMidiFilter::ResizeEventBuffer(std::uint32_t newSize) {
+    HGLOBAL resized = GlobalReAlloc(m_hEvents, newSize, GMEM_MOVEABLE | GMEM_ZEROINIT);
+    if (!resized) {
+        FreeEventBuffer();
+        return false;
+    }
+    m_hEvents = resized;
+    return true;
+}
+
+void CMFCMidiFilter::FreeEventBuffer() {
+    if (m_hEvents) GlobalFree(m_hEvents);
+    m_hEvents = nullptr;
+}
+
+int CMFCMidiFilter::AppendRecord() {
+    if (static_cast<std::uint32_t>(m_nIntakeUsed) >= m_nIntakeCapacity) {
+        GlobalUnlock(m_hEvents);
+        // Eight bytes more than the step, as the block has always grown.
+        if (!ResizeEventBuffer(m_nIntakeCapacity + kEventBufferStep + 8)) {
+            m_pIntakeBase = nullptr;
+            return 1;
+        }
+        m_nIntakeCapacity += kEventBufferStep;
+        m_pIntakeBase = static_cast<std::uint8_t*>(GlobalLock(m_hEvents));
+        if (!m_pIntakeBase) {
+            FreeEventBuffer();
+            return 1;
+        }
+    }
+    auto& record = *reinterpret_cast<EventRecord*>(m_pIntakeBase + m_nIntakeUsed);
+    SetRecordTime(record, static_cast<std::uint32_t>(m_lPendingTime));
+    std::memcpy(&record.kind, m_abPending, static_cast<std::size_t>(m_nPendingLen));
+    m_nIntakeUsed += sizeof(EventRecord);
+    return 0;
+}
+
+}  // namespace cantivo

@@ -1,0 +1,110 @@
+// The filter object a host creates: its state record and its COM faces.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "cantivo/com.h"
+#include "cantivo/mfx.h"
+#include "cantivo/movable_memory.h"
+#include "cantivo/rule_module.h"
+#include "engine/rule_slot.h"
+#include "platform/critical_section.h"
+
+namespace cantivo {
+
+class CMFCSamplePropPage;
+
+// Live filter objects; the module may unload only when none is left.
+extern std::atomic<std::int32_t> g_objectCount;
+
+constexpr std::uint32_t kEventBufferStep = 1024000;
+constexpr std::size_t kNameBytes = 260;
+
+class CMFCMidiFilter final : public IMfxEventFilter, public ISpecifyPropertyPages {
+public:
+    CMFCMidiFilter();
+    ~CMFCMidiFilter();
+    CMFCMidiFilter(const CMFCMidiFilter&) = delete;
+    CMFCMidiFilter& operator=(const CMFCMidiFilter&) = delete;
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    // IMfxEventFilter
+    HRESULT STDMETHODCALLTYPE Connect(IUnknown* host) override;
+    HRESULT STDMETHODCALLTYPE Disconnect() override;
+    HRESULT STDMETHODCALLTYPE OnStart(std::int32_t time) override;
+    HRESULT STDMETHODCALLTYPE OnLoop(std::int32_t from, std::int32_t to) override;
+    HRESULT STDMETHODCALLTYPE OnStop(std::int32_t time) override;
+    HRESULT STDMETHODCALLTYPE ProcessEvents(std::int32_t startTime, std::int32_t endTime, IHostEventQueue* input,
+                                            IHostEventQueue* output) override;
+    HRESULT STDMETHODCALLTYPE CopyEvents(IHostEventQueue* input, IHostEventQueue* output) override;
+
+    // ISpecifyPropertyPages
+    HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) override;
+
+    // True when at least one rule module R0..R63 exists.
+    bool InitializeState();
+    void ReleaseState();
+    void Lock() { m_csLock.Enter(); }
+    void Unlock() { m_csLock.Leave(); }
+
+    // Stages of a run; each sets the module error code when it fails.
+    void IntakeEvents(IHostEventQueue* input, IHostEventQueue* output);
+    void EmitEvents(IHostEventQueue* output);
+    void PassThrough(IHostEventQueue* input, IHostEventQueue* output);
+
+    // Intake's buffer primitives.
+    int AppendRecord();
+    std::uint32_t AllocateEventBuffer(std::uint8_t** address);
+    bool ResizeEventBuffer(std::uint32_t newSize);
+    void FreeEventBuffer();
+
+    // The settings region handed to rule modules: m_Params up to m_abLocked.
+    SettingsRegion* Settings() { return reinterpret_cast<SettingsRegion*>(&m_Params); }
+
+private:
+    std::atomic<ULONG> m_cRef{1};
+
+public:
+    platform::CriticalSection m_csLock;
+    std::uint32_t m_bDirty = 0;
+    IHostTimeBase* m_pHostTimeBase = nullptr;
+    IHostMeter* m_pHostMeter = nullptr;
+    std::uint32_t m_nIntakeCapacity = 0;
+    std::int32_t m_nIntakeUsed = 0;
+    std::int32_t m_lPendingTime = 0;
+    std::uint8_t* m_pIntakeBase = nullptr;
+    std::uint8_t m_abPending[5] = {};
+    std::int32_t m_nPendingLen = 0;
+    std::uint8_t m_byPort = 0;
+    std::uint8_t m_byMarkerChannel = 0;
+    RuleSlot m_aSlots[kSlotCount] = {};
+    char m_szStyleFolder[kNameBytes] = {};
+    char m_szStyleName[kNameBytes] = {};
+    alignas(4) ParamSettings m_Params = {};  // keeps the six blocks below free of padding
+    InitialValues m_Initial = {};
+    InitialValues m_StyleInitial = {};
+    std::uint32_t m_abMuted[kParameterCount] = {};
+    std::uint32_t m_anAxis[4] = {1, 2, 5, 4};
+    std::uint32_t m_abLocked[kParameterCount] = {};
+    std::uint32_t m_nSlotCount = 0;
+    HGLOBAL m_hEvents = nullptr;
+    std::int32_t m_nEventBytes = 0;
+    std::int32_t m_nEventCapacity = 0;
+    std::uint16_t m_wMeter = 0x0204;
+    std::uint16_t m_wReserved = 0;
+    std::uint16_t m_wTimeBase = 120;
+    std::uint32_t m_bLoaded = 0;
+    std::uint32_t m_bBypass = 1;
+    CMFCSamplePropPage* m_pPage = nullptr;
+
+    // Input events before this index that intake handed straight to the
+    // output, so that a failed run's pass-through does not send them twice.
+    std::int32_t m_nForwardedBefore = 0;
+};
+
+}  // namespace cantivo

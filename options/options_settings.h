@@ -1,0 +1,36 @@
+// The plug-in-wide Options settings, named after their registry values.
+// One set per loaded plug-in, read by the engine on every run.
+#pragma once
+
+#include <cstdint>
+
+namespace cantivo {
+
+struct OptionsSettings {
+    std::uint8_t VolB = 11;    // controller that carries "Expression*"
+    std::uint8_t Ctrl = 100;   // phrase-marker controller
+    std::int32_t PhrT = 0;
+    // Thinning switches and smallest changes kept: tempo, expression, wheel,
+    // modulation, pan. All off until the first load.
+    std::int32_t BITmp = 0;
+    std::int32_t ITmp = 0;
+    std::int32_t BIVol = 0;
+    std::int32_t IVol = 0;
+    std::int32_t BIPch = 0;
+    std::int32_t IPch = 0;
+    std::int32_t BIModW = 0;
+    std::int32_t IModW = 0;
+    std::int32_t BIPan = 0;
+    std::int32_t IPan = 0;
+};
+
+extern OptionsSettings g_Options;
+
+constexpr const char* kOptionsKeyPath = "Software\\KELMAR\\QVB20x64\\Options";
+
+// Registry failures never surface: a value that cannot be read takes its
+// default, one that cannot be written is skipped.
+void LoadOptionsSettings();
+void SaveOptionsSettings();
+
+}  // namespace cantivo

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/error_code.h"
+#include "tests/support/filter_fixture.h"
+
+namespace cantivo::test {
+namespace {
+
+using Driver = FilterFixture;
+
+std::vector<HostEvent> MixedInput() {
+    return {Note(0, 60, 90, 480, 1, 2), Other(0, 9, 11), Controller(10, 7, 80, 1), Wheel(20, 4000, 1),
+            Other(30, 10, 12),          Note(480, 64, 70, 240, 1, 2)};
+}
+
+TEST_F(Driver, BypassCopiesTheInputEventForEventAndRunsNoStage) {
+    ASSERT_EQ(filter->m_bBypass, 1u);
+    const auto input = MixedInput();
+    const auto output = Run(input);
+    ASSERT_EQ(output.size(), input.size());
+    for (std::size_t i = 0; i < input.size(); ++i) EXPECT_TRUE(SameEvent(output[i], input[i])) << i;
+    EXPECT_EQ(filter->m_hEvents, nullptr);
+}
+
+TEST_F(Driver, EmptyInputTouchesNothing) {
+    filter->m_bBypass = 0;
+    const ParamSettings before = filter->m_Params;
+    host.timeBase.ticksPerQuarter = 960;
+    TestEventQueue in;
+    TestEventQueue out;
+    EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
+    EXPECT_TRUE(out.events.empty());
+    EXPECT_EQ(std::memcmp(&before, &filter->m_Params, sizeof before), 0);
+    EXPECT_EQ(filter->m_wTimeBase, 120);
+    EXPECT_EQ(filter->m_hEvents, nullptr);
+}
+
+TEST_F(Driver, FailingCountAtTheStartReturnsFailAndChangesNothing) {
+    filter->m_bBypass = 0;
+    TestEventQueue in(MixedInput());
+    in.failCount = true;
+    TestEventQueue out;
+    EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), E_FAIL);
+    EXPECT_TRUE(out.events.empty());
+    EXPECT_EQ(filter->m_Params.aEntry[0].wDepth, 100);
+}
+
+TEST_F(Driver, MuteAndLockClearTheSettingsForGood) {
+    filter->m_bBypass = 0;
+    std::fill(std::begin(filter->m_abLocked), std::end(filter->m_abLocked), 0u);
+    std::fill(std::begin(filter->m_abMuted), std::end(filter->m_abMuted), 0u);
+    filter->m_abMuted[3] = 1;
+    filter->m_abLocked[7] = 1;
+    Run({Note(0, 60, 90, 10)});
+    EXPECT_EQ(filter->m_Params.aEntry[3].wDepth, 0);
+    EXPECT_EQ(filter->m_Params.aEntry[3].wRandom, 0);
+    EXPECT_EQ(filter->m_Params.wVariableDepth, 0);
+    EXPECT_EQ(filter->m_Params.aEntry[2].wDepth, 100);
+    EXPECT_EQ(filter->m_Params.aEntry[2].wRandom, 20);
+    filter->m_abMuted[3] = 0;
+    Run({Note(0, 60, 90, 10)});
+    EXPECT_EQ(filter->m_Params.aEntry[3].wDepth, 0);
+}
+
+TEST_F(Driver, TakesTimeBaseAndMeterFromTheHost) {
+    filter->m_bBypass = 0;
+    Run({Note(0, 60, 90, 10)});
+    EXPECT_EQ(filter->m_wTimeBase, 480);
+    EXPECT_EQ(filter->m_wMeter, (3 << 8) | 3);
+    host.meter.known = false;
+    host.meter.beatsPerMeasure = 5;
+    Run({Note(0, 60, 90, 10)});
+    EXPECT_EQ(filter->m_wMeter, (3 << 8) | 3);
+}
+
+TEST_F(Driver, OutputMapsEachRecordKind) {
+    filter->m_bBypass = 0;
+    g_Options.Ctrl = 100;
+    const auto output = Run({Controller(0, 100, 127, 5), Note(0, 60, 90, 480, 2, 3), Wheel(10, 1000, 4),
+                             Wheel(11, -1000, 4), Controller(20, 100, 0, 6), Controller(30, 11, 99, 7)});
+    ASSERT_EQ(output.size(), 6u);
+    // Markers first at their time, on the channel of the last marker taken in.
+    // Packed fields are read through + so that no reference binds to them.
+    EXPECT_EQ(+output[0].type, kHostController);
+    EXPECT_EQ(output[0].note.key, 100);
+    EXPECT_EQ(output[0].note.velocity, 94);
+    EXPECT_EQ(output[0].channel, 6);
+    const HostEvent& note = output[1];
+    EXPECT_EQ(+note.type, kHostNote);
+    EXPECT_EQ(note.note.key, 60);
+    EXPECT_EQ(note.note.velocity, 90);
+    EXPECT_EQ(note.note.releaseVelocity, 64);
+    EXPECT_EQ(+note.duration, 480);
+    EXPECT_EQ(note.channel, 2);
+    EXPECT_EQ(note.port, 3);
+    EXPECT_EQ(+output[2].type, kHostWheel);
+    EXPECT_EQ(+output[2].wheel, 992);
+    EXPECT_EQ(+output[3].wheel, -992);
+    EXPECT_EQ(output[4].note.velocity, 32);
+    EXPECT_EQ(output[4].channel, 6);
+    EXPECT_EQ(output[5].note.key, 11);
+    EXPECT_EQ(output[5].channel, 7);
+    for (const HostEvent& e : output) EXPECT_EQ(e.port, 3);
+}
+
+TEST_F(Driver, TempoDeletedAnd0x80RecordsAreNeverSent) {
+    filter->m_bBypass = 0;
+    Run({Note(0, 60, 90, 10)});
+    const std::uint8_t kinds[][2] = {{0xFF, kTempoRecord}, {0x80, 7}, {0xFF, kDeletedMark}, {0xFF, kEndRecord}};
+    auto* records = static_cast<EventRecord*>(GlobalLock(filter->m_hEvents));
+    for (int i = 0; i < 4; ++i) {
+        records[i] = EventRecord{};
+        records[i].kind = kinds[i][0];
+        records[i].data[0] = kinds[i][1];
+    }
+    GlobalUnlock(filter->m_hEvents);
+    filter->m_nEventBytes = 4 * sizeof(EventRecord);
+    TestEventQueue out;
+    filter->EmitEvents(&out);
+    EXPECT_TRUE(out.events.empty());
+}
+
+TEST_F(Driver, WalkStopsAtBytesInUseWithoutAnEndRecord) {
+    filter->m_bBypass = 0;
+    Run({Note(0, 60, 90, 10), Note(5, 62, 90, 10)});
+    auto* records = static_cast<EventRecord*>(GlobalLock(filter->m_hEvents));
+    records[2] = records[1];  // no end record among the bytes in use
+    GlobalUnlock(filter->m_hEvents);
+    filter->m_nEventBytes = 2 * sizeof(EventRecord);
+    TestEventQueue out;
+    filter->EmitEvents(&out);
+    EXPECT_EQ(out.events.size(), 2u);
+}
+
+TEST_F(Driver, ControllersAloneGoOutOnThePortOfAnEarlierNote) {
+    filter->m_bBypass = 0;
+    const auto first = Run({Controller(0, 7, 1)});
+    EXPECT_EQ(first[0].port, 0);
+    Run({Note(0, 60, 90, 10, 0, 5)});
+    const auto later = Run({Controller(0, 7, 1)});
+    EXPECT_EQ(later[0].port, 5);
+}
+
+TEST_F(Driver, FetchFailureGivesCode19AndEveryEventExactlyOnce) {
+    filter->m_bBypass = 0;
+    const auto input = MixedInput();
+    TestEventQueue in(input);
+    in.failFetchAt = 5;
+    in.failFetchOnce = true;
+    TestEventQueue out;
+    EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
+    EXPECT_EQ(GetErrorCode(), kErrInternalMfx);
+    ASSERT_EQ(out.events.size(), input.size());
+    for (const HostEvent& event : input) {
+        const auto copies = std::count_if(out.events.begin(), out.events.end(),
+                                          [&](const HostEvent& e) { return SameEvent(e, event); });
+        EXPECT_EQ(copies, 1);
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(Driver, LastingFetchFailureStopsThePassThroughToo) {
+    filter->m_bBypass = 0;
+    TestEventQueue in(MixedInput());
+    in.failFetchAt = 2;
+    TestEventQueue out;
+    EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
+    EXPECT_EQ(GetErrorCode(), kErrInternalMfx);
+    EXPECT_EQ(out.events.size(), 2u);
+}
+
+TEST_F(Driver, CopyEventsCopiesWithoutStagesAndReportsQueueFailures) {
+    filter->m_bBypass = 0;
+    const auto input = MixedInput();
+    TestEventQueue in(input);
+    TestEventQueue out;
+    EXPECT_EQ(filter->CopyEvents(&in, &out), S_OK);
+    ASSERT_EQ(out.events.size(), input.size());
+    EXPECT_EQ(filter->m_hEvents, nullptr);
+    in.failFetchAt = 1;
+    EXPECT_EQ(filter->CopyEvents(&in, &out), E_FAIL);
+    in.failCount = true;
+    EXPECT_EQ(filter->CopyEvents(&in, &out), E_FAIL);
+}
+
+TEST_F(Driver, NotificationsAreAccepted) {
+    EXPECT_EQ(filter->OnStart(0), S_OK);
+    EXPECT_EQ(filter->OnLoop(0, 100), S_OK);
+    EXPECT_EQ(filter->OnStop(100), S_OK);
+}
+
+TEST_F(Driver, DisconnectReleasesServicesSlotsAndBuffer) {
+    filter->m_bBypass = 0;
+    Run({Note(0, 60, 90, 10)});
+    EXPECT_EQ(host.timeBase.References(), 2u);
+    filter->m_aSlots[3].wModule = 4;
+    filter->m_aSlots[3].pData = new std::uint8_t[8];
+    filter->m_aSlots[3].nDataLen = 8;
+    EXPECT_EQ(filter->Disconnect(), S_OK);
+    EXPECT_EQ(host.timeBase.References(), 1u);
+    EXPECT_EQ(host.meter.References(), 1u);
+    EXPECT_EQ(filter->m_pHostTimeBase, nullptr);
+    EXPECT_EQ(filter->m_hEvents, nullptr);
+    EXPECT_EQ(filter->m_aSlots[3].wModule, kEmptySlot);
+    EXPECT_EQ(filter->m_aSlots[3].pData, nullptr);
+    EXPECT_EQ(filter->m_bBypass, 1u);
+}
+
+}  // namespace
+}  // namespace cantivo::test

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/filter_fixture.h"
+
+namespace cantivo::test {
+namespace {
+
+class Intake : public FilterFixture {
+protected:
+    void SetUp() override {
+        FilterFixture::SetUp();
+        filter->m_bBypass = 0;
+    }
+};
+
+TEST_F(Intake, EndRecordFollowsTheLatestNoteEnd) {
+    Run({Note(100, 60, 90, 50), Controller(120, 7, 100)});
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_TRUE(IsEndRecord(records.back()));
+    EXPECT_EQ(RecordTime(records.back()), 150u);
+}
+
+TEST_F(Intake, LongNoteKeepsLowSixteenBitsButCountsWhole) {
+    Run({Note(10, 60, 90, 70000)});
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(NoteDuration(records[0]), 4464);
+    EXPECT_EQ(RecordTime(records[1]), 70010u);
+}
+
+TEST_F(Intake, NoteRecordBytes) {
+    Run({Note(5, 64, 77, 0x1234, 9)});
+    const EventRecord note = Records()[0];
+    EXPECT_EQ(note.kind, 64);
+    EXPECT_EQ(note.data[0], 77);
+    EXPECT_EQ(note.data[1], 0x34);
+    EXPECT_EQ(note.data[2], 0x12);
+    EXPECT_EQ(note.data[3], 9);
+}
+
+TEST_F(Intake, PhraseMarkerControllerBecomesAMarker) {
+    g_Options.Ctrl = 100;
+    Run({Controller(0, 100, 63, 4), Controller(10, 100, 64, 6), Controller(20, 101, 64, 2)});
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].kind, 0xFF);
+    EXPECT_EQ(records[0].data[0], kPhraseMarker);
+    EXPECT_EQ(records[0].data[1], 0);
+    EXPECT_EQ(records[1].data[1], 1);
+    EXPECT_EQ(records[2].kind, 0xB2);
+    EXPECT_EQ(filter->m_byMarkerChannel, 6);
+}
+
+TEST_F(Intake, WheelIsReducedTowardZero) {
+    Run({Wheel(0, -8192), Wheel(1, 8191), Wheel(2, -31), Wheel(3, 1000, 3)});
+    const auto records = Records();
+    EXPECT_EQ(WheelValue(records[0]), -256);
+    EXPECT_EQ(WheelValue(records[1]), 255);
+    EXPECT_EQ(WheelValue(records[2]), 0);
+    EXPECT_EQ(WheelValue(records[3]), 31);
+    EXPECT_EQ(records[3].kind, 0xE3);
+}
+
+TEST_F(Intake, OtherEventsGoStraightOutAndLeaveOnlyTheEndRecord) {
+    TestEventQueue in({Other(30, 7, 1), Other(90, 8, 2)});
+    TestEventQueue out;
+    filter->m_bBypass = 1;  // nothing but intake runs here
+    filter->IntakeEvents(&in, &out);
+    ASSERT_EQ(out.events.size(), 2u);
+    EXPECT_EQ(+out.events[1].hostTag, 2u);
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_TRUE(IsEndRecord(records[0]));
+    EXPECT_EQ(RecordTime(records[0]), 90u);
+}
+
+TEST_F(Intake, FirstBufferHoldsExactly127999EventsAndTheEndRecord) {
+    std::vector<HostEvent> events;
+    for (int i = 0; i < 127999; ++i) events.push_back(Controller(i, 7, i % 128));
+    TestEventQueue in(events);
+    TestEventQueue out;
+    filter->IntakeEvents(&in, &out);
+    EXPECT_EQ(filter->m_nEventCapacity, 1024000);
+    EXPECT_EQ(filter->m_nEventBytes, 1024000);
+    EXPECT_EQ(GlobalSize(filter->m_hEvents), 1024000u);
+}
+
+TEST_F(Intake, OneEventMoreGrowsTheBufferOnceAndKeepsEveryRecord) {
+    std::vector<HostEvent> events;
+    for (int i = 0; i < 128000; ++i) events.push_back(Controller(i, 7, i % 128));
+    TestEventQueue in(events);
+    TestEventQueue out;
+    filter->IntakeEvents(&in, &out);
+    EXPECT_EQ(filter->m_nEventCapacity, 2048000);
+    EXPECT_EQ(GlobalSize(filter->m_hEvents), 2048008u);
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 128001u);
+    for (int i = 0; i < 128000; ++i) {
+        ASSERT_EQ(RecordTime(records[i]), static_cast<std::uint32_t>(i));
+        ASSERT_EQ(records[i].data[1], i % 128);
+    }
+    EXPECT_TRUE(IsEndRecord(records.back()));
+}
+
+}  // namespace
+}  // namespace cantivo::test

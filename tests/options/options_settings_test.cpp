@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "options/options_settings.h"
+#include "platform/registry.h"
+
+namespace cantivo {
+namespace {
+
+using platform::RegistryKey;
+using platform::RegistryRoot;
+
+// These tests own HKCU\Software\KELMAR; under Wine they share one registry.
+class Options : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::DeleteRegistryTree(RegistryRoot::CurrentUser, "Software\\KELMAR");
+        g_Options = OptionsSettings{};
+    }
+    void TearDown() override { platform::DeleteRegistryTree(RegistryRoot::CurrentUser, "Software\\KELMAR"); }
+
+    static void Put(const char* name, std::uint32_t value) {
+        RegistryKey::Create(RegistryRoot::CurrentUser, kOptionsKeyPath).SetDword(name, value);
+    }
+};
+
+TEST_F(Options, StartValuesTurnEveryThinningOff) {
+    const OptionsSettings start;
+    EXPECT_EQ(start.VolB, 11);
+    EXPECT_EQ(start.Ctrl, 100);
+    EXPECT_EQ(start.BITmp + start.BIVol + start.BIPch + start.BIModW + start.BIPan, 0);
+}
+
+TEST_F(Options, EmptyRegistryGivesTheDefaultsAndCreatesTheKey) {
+    LoadOptionsSettings();
+    EXPECT_EQ(g_Options.VolB, 11);
+    EXPECT_EQ(g_Options.Ctrl, 50);
+    EXPECT_EQ(g_Options.PhrT, 0);
+    EXPECT_EQ(g_Options.BITmp, 1);
+    EXPECT_EQ(g_Options.ITmp, 2);
+    EXPECT_EQ(g_Options.BIVol, 1);
+    EXPECT_EQ(g_Options.IVol, 2);
+    EXPECT_EQ(g_Options.BIPch, 1);
+    EXPECT_EQ(g_Options.IPch, 2);
+    EXPECT_EQ(g_Options.BIModW, 1);
+    EXPECT_EQ(g_Options.IModW, 5);
+    EXPECT_EQ(g_Options.BIPan, 1);
+    EXPECT_EQ(g_Options.IPan, 5);
+    RegistryKey key = RegistryKey::Open(RegistryRoot::CurrentUser, kOptionsKeyPath);
+    ASSERT_TRUE(key);
+    EXPECT_TRUE(key.ValueNames().empty());
+}
+
+TEST_F(Options, OutOfRangeControllerLoadsAsFifty) {
+    for (std::uint32_t stored : {200u, 0xFFFFFFFFu}) {
+        Put("Ctrl", stored);
+        LoadOptionsSettings();
+        EXPECT_EQ(g_Options.Ctrl, 50) << stored;
+    }
+    Put("Ctrl", 127);
+    LoadOptionsSettings();
+    EXPECT_EQ(g_Options.Ctrl, 127);
+}
+
+TEST_F(Options, StoredValuesAreTakenWithoutRangeChecks) {
+    Put("VolB", 5);
+    Put("IVol", 1000);
+    Put("BIPan", 0);
+    Put("PhrT", 1);
+    LoadOptionsSettings();
+    EXPECT_EQ(g_Options.VolB, 5);
+    EXPECT_EQ(g_Options.IVol, 1000);
+    EXPECT_EQ(g_Options.BIPan, 0);
+    EXPECT_EQ(g_Options.PhrT, 0);
+}
+
+TEST_F(Options, ValueLongerThanFourBytesTakesTheDefault) {
+    RegistryKey::Create(RegistryRoot::CurrentUser, kOptionsKeyPath).SetBinary("IModW", {9, 0, 0, 0, 0, 0, 0, 0});
+    LoadOptionsSettings();
+    EXPECT_EQ(g_Options.IModW, 5);
+}
+
+TEST_F(Options, SaveWritesExactlyTheTwelveValues) {
+    Put("PhrT", 1);
+    LoadOptionsSettings();
+    g_Options.IPan = 17;
+    g_Options.BITmp = 0;
+    SaveOptionsSettings();
+    RegistryKey key = RegistryKey::Open(RegistryRoot::CurrentUser, kOptionsKeyPath);
+    auto names = key.ValueNames();
+    std::sort(names.begin(), names.end());
+    const std::vector<std::string> expected = {"BIModW", "BIPan", "BIPch", "BIVol", "Ctrl", "IModW",
+                                               "IPan",   "IPch",  "ITmp",  "IVol",  "PhrT", "VolB"};
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(key.QueryDword("IPan"), 17u);
+    EXPECT_EQ(key.QueryDword("PhrT"), 0u);
+    EXPECT_EQ(key.QueryDword("Ctrl"), 50u);
+    EXPECT_FALSE(key.QueryDword("BITmp"));
+}
+
+}  // namespace
+}  // namespace cantivo

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/dynamic_library.h"
+#include "platform/files.h"
+#include "tests/support/temp_folder.h"
+
+namespace cantivo::platform {
+namespace {
+
+// Windows-style paths on the folder the test made.
+std::string Win(const test::TempFolder& folder, const std::string& relative) { return folder.Path() + relative; }
+
+TEST(Files, NamesUnderAFolderMatchWithoutRegardToCase) {
+    test::TempFolder folder;
+    folder.Touch("STYLES/Jazz/Swing.cnv", "abc");
+    EXPECT_TRUE(FileExists(Win(folder, "styles\\JAZZ\\swing.CNV")));
+    EXPECT_TRUE(FileExists(Win(folder, "STYLES\\Jazz\\Swing.cnv")));
+    EXPECT_FALSE(FileExists(Win(folder, "STYLES\\Jazz\\Waltz.cnv")));
+    EXPECT_FALSE(FileExists(Win(folder, "STYLES\\Jazz")));
+    const auto bytes = ReadWholeFile(Win(folder, "Styles\\jazz\\SWING.cnv"));
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "abc");
+}
+
+TEST(Files, WriteThenReadAndListAFolder) {
+    test::TempFolder folder;
+    const std::vector<std::uint8_t> data = {0, 1, 2, 255};
+    ASSERT_TRUE(WriteWholeFile(Win(folder, "state.sta"), data));
+    EXPECT_EQ(ReadWholeFile(Win(folder, "STATE.STA")), data);
+    folder.Touch("Sub/x.txt");
+    auto entries = ListFolder(folder.Path());
+    ASSERT_TRUE(entries);
+    std::sort(entries->begin(), entries->end(), [](auto& a, auto& b) { return a.name < b.name; });
+    ASSERT_EQ(entries->size(), 2u);
+    EXPECT_EQ((*entries)[0].name, "Sub");
+    EXPECT_TRUE((*entries)[0].isFolder);
+    EXPECT_EQ((*entries)[1].name, "state.sta");
+    EXPECT_FALSE((*entries)[1].isFolder);
+    EXPECT_FALSE(ListFolder(Win(folder, "Missing")));
+    EXPECT_FALSE(ReadWholeFile(Win(folder, "missing.bin")));
+}
+
+TEST(DynamicLibrary, MissingOrForeignFilesDoNotLoad) {
+    test::TempFolder folder;
+    folder.Touch("R3.DLL", "not a library");
+    EXPECT_FALSE(DynamicLibrary(Win(folder, "R9.DLL")));
+    DynamicLibrary bogus(Win(folder, "R3.DLL"));
+    EXPECT_FALSE(bogus);
+    EXPECT_EQ(bogus.Symbol("QV12Convert"), nullptr);
+}
+
+}  // namespace
+}  // namespace cantivo::platform

@@ -1,0 +1,54 @@
+// A connected filter in a module folder of its own with one rule module file.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/midi_filter.h"
+#include "engine/module_folder.h"
+#include "options/options_settings.h"
+#include "tests/support/message_capture.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/test_host.h"
+
+namespace cantivo::test {
+
+class FilterFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_Options = OptionsSettings{};
+        folder.Touch("R40.DLL");
+        SetModuleFolder(folder.Path());
+        filter = new CMFCMidiFilter;
+        host.AddRef();  // the filter releases the host object it is given
+        ASSERT_EQ(filter->Connect(&host), S_OK);
+    }
+    void TearDown() override {
+        filter->Disconnect();
+        filter->Release();
+    }
+
+    // Runs one chunk and returns what the filter put out.
+    std::vector<HostEvent> Run(std::vector<HostEvent> events) {
+        TestEventQueue in(std::move(events));
+        TestEventQueue out;
+        EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
+        return out.events;
+    }
+
+    // The records of the last run, end record included.
+    std::vector<EventRecord> Records() {
+        const auto* base = static_cast<const EventRecord*>(GlobalLock(filter->m_hEvents));
+        std::vector<EventRecord> records(base, base + filter->m_nEventBytes / sizeof(EventRecord));
+        GlobalUnlock(filter->m_hEvents);
+        return records;
+    }
+
+    TempFolder folder;
+    MessageCapture messages;
+    TestHost host;
+    CMFCMidiFilter* filter = nullptr;
+};
+
+}  // namespace cantivo::test
