@@ -1,4 +1,6 @@
 // The host's calls: connect, disconnect and the processing run.
+#include <functional>
+
 #include "engine/error_code.h"
 #include "engine/midi_filter.h"
 
@@ -73,9 +75,20 @@ HRESULT CMFCMidiFilter::ProcessEvents(std::int32_t, std::int32_t, IHostEventQueu
     }
 
     SetErrorCode(kNoError);
-    IntakeEvents(input, output);
-    if (GetErrorCode() == kNoError) EmitEvents(output);
-    if (GetErrorCode() != kNoError) PassThrough(input, output);
+    const std::function<void()> stages[] = {
+        [&] { IntakeEvents(input, output); },
+        [this] { ApplyInitialValues(); },
+        [this] { RunRules(); },
+        [this] { AutoOptimize(); },
+        [&] { EmitEvents(output); },
+    };
+    for (const auto& stage : stages) {
+        stage();
+        if (GetErrorCode() != kNoError) {
+            PassThrough(input, output);
+            break;
+        }
+    }
     return S_OK;
 }
 

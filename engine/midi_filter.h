@@ -54,6 +54,9 @@ public:
 
     // Stages of a run; each sets the module error code when it fails.
     void IntakeEvents(IHostEventQueue* input, IHostEventQueue* output);
+    void ApplyInitialValues();
+    void RunRules();
+    void AutoOptimize();
     void EmitEvents(IHostEventQueue* output);
     void PassThrough(IHostEventQueue* input, IHostEventQueue* output);
 

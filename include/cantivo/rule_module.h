@@ -114,6 +114,9 @@ inline bool IsNote(const EventRecord& r) { return r.kind < 0x80; }
 inline bool IsEndRecord(const EventRecord& r) { return r.kind == kMetaKind && r.data[0] == kEndRecord; }
 inline bool IsDeleted(const EventRecord& r) { return r.kind == kMetaKind && r.data[0] == kDeletedMark; }
 inline bool IsController(const EventRecord& r) { return (r.kind & 0xF0) == 0xB0; }
+inline bool IsControllerNumber(const EventRecord& r, std::uint8_t number) {
+    return IsController(r) && r.data[0] == number;
+}
 inline bool IsWheel(const EventRecord& r) { return (r.kind & 0xF0) == 0xE0; }
 inline void MarkDeleted(EventRecord& r) {
     r.kind = kMetaKind;

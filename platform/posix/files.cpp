@@ -53,6 +53,12 @@ std::string ThisModuleFilePath() {
     Dl_info info {};
     if (dladdr(reinterpret_cast<void*>(&ThisModuleFilePath), &info) == 0 || !info.dli_fname) return {};
     char resolved[PATH_MAX];
+    // The program itself may be named as it was started, relative to a
+    // folder that is no longer current.
+    if (info.dli_fname[0] != '/') {
+        const ssize_t length = readlink("/proc/self/exe", resolved, sizeof resolved - 1);
+        return length > 0 ? std::string(resolved, static_cast<std::size_t>(length)) : std::string();
+    }
     return realpath(info.dli_fname, resolved) ? std::string(resolved) : std::string(info.dli_fname);
 }
 

@@ -77,10 +77,13 @@ TEST_F(Driver, TakesTimeBaseAndMeterFromTheHost) {
 }
 
 TEST_F(Driver, OutputMapsEachRecordKind) {
-    filter->m_bBypass = 0;
     g_Options.Ctrl = 100;
-    const auto output = Run({Controller(0, 100, 127, 5), Note(0, 60, 90, 480, 2, 3), Wheel(10, 1000, 4),
-                             Wheel(11, -1000, 4), Controller(20, 100, 0, 6), Controller(30, 11, 99, 7)});
+    TestEventQueue in({Controller(0, 100, 127, 5), Note(0, 60, 90, 480, 2, 3), Wheel(10, 1000, 4),
+                       Wheel(11, -1000, 4), Controller(20, 100, 0, 6), Controller(30, 11, 99, 7)});
+    TestEventQueue out;
+    filter->IntakeEvents(&in, &out);
+    filter->EmitEvents(&out);
+    const auto& output = out.events;
     ASSERT_EQ(output.size(), 6u);
     // Markers first at their time, on the channel of the last marker taken in.
     // Packed fields are read through + so that no reference binds to them.

@@ -7,14 +7,17 @@ namespace {
 
 class Intake : public FilterFixture {
 protected:
-    void SetUp() override {
-        FilterFixture::SetUp();
-        filter->m_bBypass = 0;
+    // Intake alone; the records it made are then in Records().
+    std::vector<HostEvent> TakeIn(std::vector<HostEvent> events) {
+        TestEventQueue in(std::move(events));
+        TestEventQueue out;
+        filter->IntakeEvents(&in, &out);
+        return out.events;
     }
 };
 
 TEST_F(Intake, EndRecordFollowsTheLatestNoteEnd) {
-    Run({Note(100, 60, 90, 50), Controller(120, 7, 100)});
+    TakeIn({Note(100, 60, 90, 50), Controller(120, 7, 100)});
     const auto records = Records();
     ASSERT_EQ(records.size(), 3u);
     EXPECT_TRUE(IsEndRecord(records.back()));
@@ -22,7 +25,7 @@ TEST_F(Intake, EndRecordFollowsTheLatestNoteEnd) {
 }
 
 TEST_F(Intake, LongNoteKeepsLowSixteenBitsButCountsWhole) {
-    Run({Note(10, 60, 90, 70000)});
+    TakeIn({Note(10, 60, 90, 70000)});
     const auto records = Records();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(NoteDuration(records[0]), 4464);
@@ -30,7 +33,7 @@ TEST_F(Intake, LongNoteKeepsLowSixteenBitsButCountsWhole) {
 }
 
 TEST_F(Intake, NoteRecordBytes) {
-    Run({Note(5, 64, 77, 0x1234, 9)});
+    TakeIn({Note(5, 64, 77, 0x1234, 9)});
     const EventRecord note = Records()[0];
     EXPECT_EQ(note.kind, 64);
     EXPECT_EQ(note.data[0], 77);
@@ -41,7 +44,7 @@ TEST_F(Intake, NoteRecordBytes) {
 
 TEST_F(Intake, PhraseMarkerControllerBecomesAMarker) {
     g_Options.Ctrl = 100;
-    Run({Controller(0, 100, 63, 4), Controller(10, 100, 64, 6), Controller(20, 101, 64, 2)});
+    TakeIn({Controller(0, 100, 63, 4), Controller(10, 100, 64, 6), Controller(20, 101, 64, 2)});
     const auto records = Records();
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].kind, 0xFF);
@@ -53,7 +56,7 @@ TEST_F(Intake, PhraseMarkerControllerBecomesAMarker) {
 }
 
 TEST_F(Intake, WheelIsReducedTowardZero) {
-    Run({Wheel(0, -8192), Wheel(1, 8191), Wheel(2, -31), Wheel(3, 1000, 3)});
+    TakeIn({Wheel(0, -8192), Wheel(1, 8191), Wheel(2, -31), Wheel(3, 1000, 3)});
     const auto records = Records();
     EXPECT_EQ(WheelValue(records[0]), -256);
     EXPECT_EQ(WheelValue(records[1]), 255);
@@ -63,12 +66,9 @@ TEST_F(Intake, WheelIsReducedTowardZero) {
 }
 
 TEST_F(Intake, OtherEventsGoStraightOutAndLeaveOnlyTheEndRecord) {
-    TestEventQueue in({Other(30, 7, 1), Other(90, 8, 2)});
-    TestEventQueue out;
-    filter->m_bBypass = 1;  // nothing but intake runs here
-    filter->IntakeEvents(&in, &out);
-    ASSERT_EQ(out.events.size(), 2u);
-    EXPECT_EQ(+out.events[1].hostTag, 2u);
+    const auto forwarded = TakeIn({Other(30, 7, 1), Other(90, 8, 2)});
+    ASSERT_EQ(forwarded.size(), 2u);
+    EXPECT_EQ(+forwarded[1].hostTag, 2u);
     const auto records = Records();
     ASSERT_EQ(records.size(), 1u);
     EXPECT_TRUE(IsEndRecord(records[0]));
@@ -78,9 +78,7 @@ TEST_F(Intake, OtherEventsGoStraightOutAndLeaveOnlyTheEndRecord) {
 TEST_F(Intake, FirstBufferHoldsExactly127999EventsAndTheEndRecord) {
     std::vector<HostEvent> events;
     for (int i = 0; i < 127999; ++i) events.push_back(Controller(i, 7, i % 128));
-    TestEventQueue in(events);
-    TestEventQueue out;
-    filter->IntakeEvents(&in, &out);
+    TakeIn(events);
     EXPECT_EQ(filter->m_nEventCapacity, 1024000);
     EXPECT_EQ(filter->m_nEventBytes, 1024000);
     EXPECT_EQ(GlobalSize(filter->m_hEvents), 1024000u);
@@ -89,9 +87,7 @@ TEST_F(Intake, FirstBufferHoldsExactly127999EventsAndTheEndRecord) {
 TEST_F(Intake, OneEventMoreGrowsTheBufferOnceAndKeepsEveryRecord) {
     std::vector<HostEvent> events;
     for (int i = 0; i < 128000; ++i) events.push_back(Controller(i, 7, i % 128));
-    TestEventQueue in(events);
-    TestEventQueue out;
-    filter->IntakeEvents(&in, &out);
+    TakeIn(events);
     EXPECT_EQ(filter->m_nEventCapacity, 2048000);
     EXPECT_EQ(GlobalSize(filter->m_hEvents), 2048008u);
     const auto records = Records();

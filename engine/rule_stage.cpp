@@ -1,0 +1,69 @@
+// The rule stage: every active slot's module, in slot order, on the buffer.
+#include "engine/rule_stage.h"
+
+#include <string>
+
+#include "engine/error_code.h"
+#include "engine/midi_filter.h"
+#include "engine/module_folder.h"
+#include "options/options_settings.h"
+#include "platform/dynamic_library.h"
+
+namespace cantivo {
+
+namespace {
+
+bool IsSkipped(const RuleSlot& slot) {
+    return slot.wModule == kEmptySlot || slot.wDisabled != 0 || slot.wModule == 13 || slot.wModule == 15 ||
+           slot.wModule == 18;
+}
+
+std::string ModuleFileName(std::int16_t module) {
+    return ModuleFolder() + "R" + std::to_string(module) + ".DLL";
+}
+
+}  // namespace
+
+bool IsValidRuleResult(HGLOBAL events, std::int32_t capacity, std::int32_t bytesInUse) {
+    constexpr auto kRecordBytes = static_cast<std::int32_t>(sizeof(EventRecord));
+    if (!events || bytesInUse < kRecordBytes || bytesInUse % kRecordBytes != 0 || bytesInUse > capacity ||
+        static_cast<SIZE_T>(capacity) > GlobalSize(events))
+        return false;
+    const auto* records = static_cast<const EventRecord*>(GlobalLock(events));
+    if (!records) return false;
+    const bool ended = IsEndRecord(records[bytesInUse / kRecordBytes - 1]);
+    GlobalUnlock(events);
+    return ended;
+}
+
+void CMFCMidiFilter::RunRules() {
+    for (RuleSlot& slot : m_aSlots) {
+        if (IsSkipped(slot)) continue;
+        // The module number is written signed, as module files have always been named.
+        platform::DynamicLibrary library(ModuleFileName(static_cast<std::int16_t>(slot.wModule)));
+        if (!library) {
+            SetErrorCode(kErrCantLoadRuleFile);
+            return;
+        }
+        auto convert = reinterpret_cast<QV12ConvertFunction>(library.Symbol(kRuleEntryPoint));
+        if (!convert) {
+            SetErrorCode(kErrBadRuleFileFormat);
+            return;
+        }
+        std::int32_t result = 0;
+        if (slot.pData) {
+            result = convert(nullptr, slot.pData, &m_hEvents, &m_nEventCapacity, &m_nEventBytes, Settings(),
+                             slot.abParams, m_wMeter, m_wReserved, m_wTimeBase, g_Options.VolB);
+        }
+        if (result == 0) {
+            SetErrorCode(kErrNoMemory);
+            return;
+        }
+        if (!IsValidRuleResult(m_hEvents, m_nEventCapacity, m_nEventBytes)) {
+            SetErrorCode(kErrIllegalResultData);
+            return;
+        }
+    }
+}
+
+}  // namespace cantivo

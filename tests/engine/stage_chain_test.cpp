@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "engine/error_code.h"
+#include "tests/support/filter_fixture.h"
+#include "tests/support/rule_modules.h"
+
+namespace cantivo::test {
+namespace {
+
+class StageChain : public FilterFixture {
+protected:
+    void SetUp() override {
+        FilterFixture::SetUp();
+        filter->m_bBypass = 0;
+        InstallRuleModule(folder, kRecorder);
+        InstallRuleModule(folder, kTempoAdder);
+    }
+    void SetSlot(int index, int module, const std::vector<std::uint8_t>& data) {
+        RuleSlot& slot = filter->m_aSlots[index];
+        slot.wModule = static_cast<std::uint16_t>(module);
+        slot.nDataLen = static_cast<std::int16_t>(data.size());
+        slot.pData = new std::uint8_t[data.size()];
+        std::memcpy(slot.pData, data.data(), data.size());
+    }
+    std::string Recording() const { return (folder / "calls.bin").string(); }
+    void SetRecorder(int index) {
+        const std::string path = Recording();
+        std::vector<std::uint8_t> data(path.begin(), path.end());
+        data.push_back(0);
+        SetSlot(index, kRecorder, data);
+    }
+};
+
+// The thinning the Options give once loaded from an empty registry.
+void ThinningOn() {
+    g_Options.BITmp = g_Options.BIVol = g_Options.BIPch = g_Options.BIModW = g_Options.BIPan = 1;
+    g_Options.ITmp = g_Options.IVol = g_Options.IPch = 2;
+    g_Options.IModW = g_Options.IPan = 5;
+}
+
+std::vector<HostEvent> RedundantExpression() {
+    return {Controller(0, 11, 100), Controller(10, 11, 101), Note(10, 60, 90, 100), Controller(20, 11, 110)};
+}
+
+TEST_F(StageChain, RunsIntakeInitialValuesRulesThinningAndOutputInOrder) {
+    ThinningOn();
+    filter->m_Initial.bKeepVelocity = 0;
+    filter->m_Initial.wVelocity = 33;
+    SetSlot(0, kTempoAdder, {120});
+    SetSlot(1, kTempoAdder, {121});
+    SetRecorder(2);
+
+    const auto output = Run(RedundantExpression());
+    EXPECT_EQ(GetErrorCode(), kNoError);
+
+    // The rules saw the initial values applied and nothing thinned yet.
+    const auto calls = ReadRecordedCalls(Recording());
+    ASSERT_EQ(calls.size(), 1u);
+    const auto& seen = calls[0].records;
+    ASSERT_EQ(seen.size(), 8u);  // two tempos, pan, three expressions, note, end
+    EXPECT_EQ(seen[0].data[1], 121);
+    EXPECT_EQ(seen[1].data[1], 120);
+    EXPECT_TRUE(IsControllerNumber(seen[2], 10));
+    EXPECT_EQ(seen[5].data[0], 33);
+
+    // Thinning ran after them: one tempo left, 101 gone, and it never went out.
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 6u);
+    EXPECT_EQ(records[0].data[1], 121);
+    ASSERT_EQ(output.size(), 4u);
+    EXPECT_EQ(output[0].note.key, 10);
+    EXPECT_EQ(output[1].note.velocity, 100);
+    EXPECT_EQ(output[2].note.velocity, 33);
+    EXPECT_EQ(output[3].note.velocity, 110);
+}
+
+TEST_F(StageChain, OptionsStartValuesThinNothing) {
+    const auto output = Run(RedundantExpression());
+    EXPECT_EQ(output.size(), 5u);  // the input and the inserted pan
+}
+
+TEST_F(StageChain, EmptyStyleRunsTheEngineStagesOnly) {
+    ThinningOn();
+    const auto output = Run({Controller(0, 10, 64), Controller(5, 10, 66), Note(5, 60, 90, 10)});
+    ASSERT_EQ(output.size(), 3u);  // expression inserted, the second pan thinned
+    EXPECT_EQ(output[0].note.key, 11);
+    EXPECT_EQ(output[1].note.key, 10);
+    EXPECT_EQ(+output[2].type, kHostNote);
+}
+
+}  // namespace
+}  // namespace cantivo::test

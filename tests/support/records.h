@@ -1,0 +1,67 @@
+// Record makers for stage tests.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "cantivo/rule_module.h"
+
+namespace cantivo::test {
+
+inline EventRecord NoteRecord(std::uint32_t time, std::uint8_t key, std::uint8_t velocity, std::uint16_t duration,
+                              std::uint8_t channel = 0) {
+    EventRecord r{};
+    SetRecordTime(r, time);
+    r.kind = key;
+    r.data[0] = velocity;
+    SetNoteDuration(r, duration);
+    r.data[3] = channel;
+    return r;
+}
+
+inline EventRecord ControllerRecord(std::uint32_t time, std::uint8_t number, std::uint8_t value,
+                                    std::uint8_t channel = 0) {
+    EventRecord r{};
+    SetRecordTime(r, time);
+    r.kind = static_cast<std::uint8_t>(0xB0 | channel);
+    r.data[0] = number;
+    r.data[1] = value;
+    return r;
+}
+
+inline EventRecord WheelRecord(std::uint32_t time, int reduced, std::uint8_t channel = 0) {
+    EventRecord r{};
+    SetRecordTime(r, time);
+    r.kind = static_cast<std::uint8_t>(0xE0 | channel);
+    SetWheelValue(r, reduced);
+    return r;
+}
+
+inline EventRecord MetaRecord(std::uint32_t time, std::uint8_t what, std::uint8_t value = 0) {
+    EventRecord r{};
+    SetRecordTime(r, time);
+    r.kind = kMetaKind;
+    r.data[0] = what;
+    r.data[1] = value;
+    return r;
+}
+
+// A buffer of `capacity` records holding `records` and then an end record at `endTime`.
+struct RecordBuffer {
+    RecordBuffer(std::vector<EventRecord> records, std::uint32_t endTime, std::size_t capacity = 0) {
+        records.push_back(MetaRecord(endTime, kEndRecord));
+        bytesInUse = static_cast<std::int32_t>(records.size() * sizeof(EventRecord));
+        records.resize(capacity ? capacity : records.size() + 8);
+        this->records = std::move(records);
+    }
+    std::int32_t Capacity() const { return static_cast<std::int32_t>(records.size() * sizeof(EventRecord)); }
+    // The records in use, end record included.
+    std::vector<EventRecord> InUse() const {
+        return {records.begin(), records.begin() + bytesInUse / static_cast<std::int32_t>(sizeof(EventRecord))};
+    }
+
+    std::vector<EventRecord> records;
+    std::int32_t bytesInUse = 0;
+};
+
+}  // namespace cantivo::test
