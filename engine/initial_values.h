@@ -8,9 +8,6 @@
 
 namespace cantivo {
 
-constexpr std::uint8_t kModulationController = 1;
-constexpr std::uint8_t kPanController = 10;
-
 // Works on a sorted buffer of `capacity` bytes; returns the bytes in use
 // afterwards. An expression and a pan controller are inserted at the earliest
 // time when none stands there and the buffer has room.

@@ -101,6 +101,8 @@ constexpr std::uint8_t kTempoRecord = 0xFD;
 constexpr std::uint8_t kDeletedMark = 0xFC;
 constexpr std::uint8_t kEndRecord = 0xFF;
 constexpr int kWheelCentre = 256;
+constexpr std::uint8_t kModulationController = 1;
+constexpr std::uint8_t kPanController = 10;
 
 inline std::uint32_t RecordTime(const EventRecord& r) {
     return r.time[0] | (r.time[1] << 8) | (static_cast<std::uint32_t>(r.time[2]) << 16);

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+
+#include "engine/record_order.h"
+#include "tests/modules/module_runner.h"
+#include "tests/support/records.h"
+
+namespace cantivo::test {
+namespace {
+
+constexpr std::uint32_t kBeat = 480;
+constexpr std::uint32_t kBar = 4 * kBeat;
+
+std::vector<EventRecord> Finished(std::vector<EventRecord> records) {
+    SortRecords(records.data(), records.size());
+    std::uint32_t end = 0;
+    for (const EventRecord& r : records) end = std::max(end, RecordTime(r) + (IsNote(r) ? NoteDuration(r) : 0));
+    records.push_back(MetaRecord(end, kEndRecord));
+    return records;
+}
+
+// Eight bars: an eighth-note line at one velocity over held chords.
+std::vector<EventRecord> Piece() {
+    std::vector<EventRecord> records = {ControllerRecord(0, 11, 100, 0), ControllerRecord(0, 11, 90, 1)};
+    for (std::uint32_t time = 0; time < 8 * kBar; time += kBeat / 2)
+        records.push_back(NoteRecord(time, static_cast<std::uint8_t>(60 + time / (kBeat / 2) % 8), 80, 200, 0));
+    for (std::uint32_t bar = 0; bar < 8; ++bar)
+        for (std::uint8_t key : {48, 52, 55}) records.push_back(NoteRecord(bar * kBar, key, 70, kBar, 1));
+    return Finished(records);
+}
+
+// Dense random material with repeated keys, so overlaps are easy to make.
+std::vector<EventRecord> RandomMaterial(unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<EventRecord> records;
+    for (int i = 0; i < 400; ++i) {
+        const auto time = static_cast<std::uint32_t>(random() % (16 * kBar));
+        switch (random() % 4) {
+            case 0: records.push_back(ControllerRecord(time, 11, random() % 128, random() % 3)); break;
+            default:
+                records.push_back(NoteRecord(time, static_cast<std::uint8_t>(60 + random() % 4), 1 + random() % 127,
+                                             static_cast<std::uint16_t>(random() % 1500), random() % 3));
+        }
+    }
+    return Finished(records);
+}
+
+std::vector<EventRecord> Notes(const std::vector<EventRecord>& records, std::uint8_t channel) {
+    std::vector<EventRecord> notes;
+    for (const EventRecord& r : records)
+        if (IsNote(r) && (r.data[3] & 0x0F) == channel) notes.push_back(r);
+    return notes;
+}
+
+bool SameBytes(const std::vector<EventRecord>& a, const std::vector<EventRecord>& b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(EventRecord)) == 0;
+}
+
+class EveryModule : public ::testing::TestWithParam<int> {
+protected:
+    int Row() const { return GetParam(); }
+};
+
+TEST_P(EveryModule, DepthZeroLeavesTheRecordsAsTheyWere) {
+    const auto piece = Piece();
+    EXPECT_TRUE(SameBytes(RunModule(GetParam(), piece, ModuleCall().Row(Row(), 0, 30)), piece));
+}
+
+TEST_P(EveryModule, TheSameRunTwiceGivesTheSameBytes) {
+    const auto piece = Piece();
+    const ModuleCall call = ModuleCall().Row(Row(), 150, 30);
+    EXPECT_TRUE(SameBytes(RunModule(GetParam(), piece, call), RunModule(GetParam(), piece, call)));
+}
+
+TEST_P(EveryModule, ChangesTheMaterialAtDepth100) {
+    const auto piece = Piece();
+    EXPECT_FALSE(SameBytes(RunModule(GetParam(), piece, ModuleCall().Row(Row(), 100, 20)), piece));
+}
+
+TEST_P(EveryModule, KeepsTheBufferValidOnRandomMaterial) {
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        SCOPED_TRACE(seed);
+        ModuleCall call = ModuleCall().Row(Row(), 200, 30);
+        call.ruleText = "seed=" + std::to_string(seed);
+        ExpectValidBuffer(RunModule(GetParam(), RandomMaterial(seed), call));
+    }
+    ExpectValidBuffer(RunModule(GetParam(), Piece(), ModuleCall().Row(Row(), 200, 30)));
+}
+
+INSTANTIATE_TEST_SUITE_P(RuleModules, EveryModule,
+                         ::testing::Values(kStartTime, kDurations, kVelocity, kExpression, kModulation, kSwing),
+                         [](const auto& info) { return "R" + std::to_string(info.param); });
+
+TEST(StartTime, OffBeatNotesSitBackAndPhraseEndsBroaden) {
+    const auto line = Notes(RunModule(kStartTime, Piece(), ModuleCall().Row(1, 100)), 0);
+    // Bar 1: the down-beat note stays closer to its written time than the off-beat after it.
+    const auto late = [](const EventRecord& note, std::uint32_t written) { return RecordTime(note) - written; };
+    EXPECT_LT(late(line[0], 0), late(line[1], kBeat / 2));
+    // The last bar of the four-bar phrase is later than its first bar.
+    EXPECT_GT(late(line[3 * 8 + 7], 3 * kBar + 7 * kBeat / 2), late(line[0 * 8 + 7], 7 * kBeat / 2));
+    const auto deeper = Notes(RunModule(kStartTime, Piece(), ModuleCall().Row(1, 200)), 0);
+    EXPECT_GT(late(deeper[1], kBeat / 2), late(line[1], kBeat / 2));
+}
+
+TEST(Durations, ShortensPlainNotesAndKeepsAccents) {
+    auto piece = Piece();
+    for (EventRecord& r : piece)
+        if (IsNote(r) && RecordTime(r) == 3 * kBeat / 2 && r.data[3] == 0) r.data[0] = 120;  // an accent off the beat
+    const auto line = Notes(RunModule(kDurations, piece, ModuleCall().Row(2, 100)), 0);
+    EXPECT_LT(NoteDuration(line[1]), 200);  // plain off-beat note
+    EXPECT_EQ(NoteDuration(line[3]), 200);  // the loud one
+    EXPECT_EQ(NoteDuration(line[0]), 200);  // first beat of the bar
+    const auto longer = Notes(RunModule(kDurations, piece, [] {
+        ModuleCall call = ModuleCall().Row(2, 100);
+        call.ruleText = "length=130";
+        return call;
+    }()), 0);
+    EXPECT_GT(NoteDuration(longer[1]), 200);
+}
+
+TEST(Velocity, DownBeatIsLouderThanTheOffBeatAfterIt) {
+    const auto line = Notes(RunModule(kVelocity, Piece(), ModuleCall().Row(3, 100, 20)), 0);
+    for (std::size_t bar = 0; bar < 8; ++bar) EXPECT_GT(line[bar * 8].data[0], line[bar * 8 + 1].data[0]) << bar;
+    const auto flat = Notes(RunModule(kVelocity, Piece(), ModuleCall().Row(3, 0)), 0);
+    EXPECT_EQ(flat[0].data[0], flat[1].data[0]);
+}
+
+TEST(Expression, SwellsThroughThePhraseOnTheChosenController) {
+    ModuleCall call = ModuleCall().Row(4, 100);
+    call.expressionController = 7;
+    auto piece = Piece();
+    for (EventRecord& r : piece)
+        if (IsController(r)) r.data[0] = 7;
+    const auto out = RunModule(kExpression, piece, call);
+    std::vector<EventRecord> curve;
+    for (const EventRecord& r : out)
+        if (IsControllerNumber(r, 7) && (r.kind & 0x0F) == 0) curve.push_back(r);
+    ASSERT_GT(curve.size(), 20u);
+    EXPECT_EQ(curve[0].data[1], 100);  // the level before the first note stays
+    const auto at = [&](std::uint32_t time) {
+        return std::find_if(curve.begin(), curve.end(), [&](auto& r) { return RecordTime(r) >= time; })->data[1];
+    };
+    EXPECT_GT(at(2 * kBar), at(kBeat / 2));       // the phrase's middle above its start
+    EXPECT_GT(at(2 * kBar), at(4 * kBar - kBeat));  // and above its end
+    for (const EventRecord& r : out) EXPECT_FALSE(IsControllerNumber(r, 11));
+}
+
+TEST(Modulation, LongNotesGetVibratoThatEndsWithThem) {
+    const auto out = RunModule(kModulation, Piece(), ModuleCall().Row(6, 100));
+    std::vector<EventRecord> wheel;
+    for (const EventRecord& r : out)
+        if (IsControllerNumber(r, kModulationController)) wheel.push_back(r);
+    ASSERT_FALSE(wheel.empty());
+    for (const EventRecord& r : wheel) EXPECT_EQ(r.kind, 0xB1);  // only the held chords are long
+    const auto firstBar = std::count_if(wheel.begin(), wheel.end(), [](auto& r) { return RecordTime(r) <= kBar; });
+    EXPECT_GT(firstBar, 3);
+    const EventRecord& release = *std::find_if(wheel.begin(), wheel.end(), [](auto& r) { return RecordTime(r) == kBar; });
+    EXPECT_EQ(release.data[1], 0);
+    const auto peak = std::max_element(wheel.begin(), wheel.end(), [](auto& a, auto& b) { return a.data[1] < b.data[1]; });
+    EXPECT_EQ(peak->data[1], 40);
+}
+
+TEST(Swing, OffBeatsMoveTowardsTheTriplet) {
+    const auto full = Notes(RunModule(kSwing, Piece(), ModuleCall().Row(7, 100)), 0);
+    EXPECT_EQ(RecordTime(full[0]), 0u);
+    EXPECT_EQ(RecordTime(full[1]), kBeat / 2 + kBeat / 6);
+    EXPECT_EQ(RecordTime(full[2]), kBeat);
+    const auto half = Notes(RunModule(kSwing, Piece(), ModuleCall().Row(7, 50)), 0);
+    EXPECT_EQ(RecordTime(half[1]), kBeat / 2 + kBeat / 12);
+}
+
+}  // namespace
+}  // namespace cantivo::test
