@@ -130,7 +130,7 @@ std::vector<std::uint8_t> WriteStyleFile(const StyleFile& style) {
     if (style.slots.size() > std::numeric_limits<std::uint16_t>::max())
         throw std::length_error("more slots than the slot count can hold");
     std::vector<std::uint8_t> out;
-    out.insert(out.end(), kStyleFileMagic, kStyleFileMagic + 4);
+    Put(out, kStyleFileMagic);
     Put(out, kStyleHeaderLength);
     StyleFileHeader header = style.header;
     header.bChecksum = HeaderChecksum(header);
