@@ -50,6 +50,8 @@ HRESULT CMFCMidiFilter::QueryInterface(REFIID riid, void** ppv) {
     if (!ppv) return E_POINTER;
     if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_IMfxEventFilter)) {
         *ppv = static_cast<IMfxEventFilter*>(this);
+    } else if (IsEqualGUID(riid, IID_IPersistStream)) {
+        *ppv = static_cast<IPersistStream*>(this);
     } else if (IsEqualGUID(riid, IID_ISpecifyPropertyPages)) {
         *ppv = static_cast<ISpecifyPropertyPages*>(this);
     } else {

@@ -21,7 +21,7 @@ extern std::atomic<std::int32_t> g_objectCount;
 constexpr std::uint32_t kEventBufferStep = 1024000;
 constexpr std::size_t kNameBytes = 260;
 
-class CMFCMidiFilter final : public IMfxEventFilter, public ISpecifyPropertyPages {
+class CMFCMidiFilter final : public IMfxEventFilter, public IPersistStream, public ISpecifyPropertyPages {
 public:
     CMFCMidiFilter();
     ~CMFCMidiFilter();
@@ -42,6 +42,13 @@ public:
     HRESULT STDMETHODCALLTYPE ProcessEvents(std::int32_t startTime, std::int32_t endTime, IHostEventQueue* input,
                                             IHostEventQueue* output) override;
     HRESULT STDMETHODCALLTYPE CopyEvents(IHostEventQueue* input, IHostEventQueue* output) override;
+
+    // IPersistStream
+    HRESULT STDMETHODCALLTYPE GetClassID(CLSID* classId) override;
+    HRESULT STDMETHODCALLTYPE IsDirty() override;
+    HRESULT STDMETHODCALLTYPE Load(IStream* stream) override;
+    HRESULT STDMETHODCALLTYPE Save(IStream* stream, BOOL clearDirty) override;
+    HRESULT STDMETHODCALLTYPE GetSizeMax(ULARGE_INTEGER* size) override;
 
     // ISpecifyPropertyPages
     HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) override;
@@ -104,6 +111,9 @@ public:
     std::uint32_t m_bLoaded = 0;
     std::uint32_t m_bBypass = 1;
     CMFCSamplePropPage* m_pPage = nullptr;
+    // The open page's refresh from state, set and cleared with m_pPage: after a
+    // stream load it re-selects the stored style and reloads it with the window.
+    void (*m_pfnRefreshPage)(CMFCSamplePropPage* page) = nullptr;
 
     // Input events before this index that intake handed straight to the
     // output, so that a failed run's pass-through does not send them twice.

@@ -16,9 +16,11 @@ public:
     ~CriticalSection() { DeleteCriticalSection(&section_); }
     void Enter() { EnterCriticalSection(&section_); }
     void Leave() { LeaveCriticalSection(&section_); }
+    bool TryEnter() { return TryEnterCriticalSection(&section_) != 0; }
 #else
     void Enter() { mutex_.lock(); }
     void Leave() { mutex_.unlock(); }
+    bool TryEnter() { return mutex_.try_lock(); }
 #endif
     CriticalSection(const CriticalSection&) = delete;
     CriticalSection& operator=(const CriticalSection&) = delete;

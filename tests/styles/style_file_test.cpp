@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <stdexcept>
+
+#include "styles/style_file.h"
+#include "tests/support/style_files.h"
+
+namespace cantivo::test {
+namespace {
+
+StyleFileFault Read(const std::vector<std::uint8_t>& bytes) {
+    StyleFile style;
+    return ReadStyleFile(bytes, style);
+}
+
+void PutI16(std::vector<std::uint8_t>& bytes, std::size_t offset, std::int16_t value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
+}
+
+TEST(StyleFile, WrittenFileReadsBackFieldForField) {
+    const StyleFile written = SampleStyle();
+    const auto bytes = WriteStyleFile(written);
+    ASSERT_EQ(bytes.size(), kSlotListOffset + 3 * 43 + (10 + 3) + (8 + 0) + (6 + 4));
+    EXPECT_EQ(std::memcmp(bytes.data(), "SACS", 4), 0);
+    EXPECT_EQ(bytes[4] | (bytes[5] << 8), 706);
+    EXPECT_EQ(std::memcmp(bytes.data() + kHeaderOffset, "QVLT", 4), 0);
+    EXPECT_EQ(bytes[kSlotCountOffset], 3);
+
+    StyleFile read;
+    ASSERT_EQ(ReadStyleFile(bytes, read), StyleFileFault::kNone);
+    StyleFileHeader expected = written.header;
+    expected.bChecksum = HeaderChecksum(expected);
+    EXPECT_EQ(std::memcmp(&read.header, &expected, sizeof expected), 0);
+    ASSERT_EQ(read.slots.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(read.slots[i].label, written.slots[i].label);
+        EXPECT_EQ(read.slots[i].wModule, written.slots[i].wModule);
+        EXPECT_EQ(read.slots[i].data, written.slots[i].data);
+        EXPECT_EQ(read.slots[i].bDisabled, written.slots[i].bDisabled);
+        EXPECT_EQ(read.slots[i].abParams, written.slots[i].abParams);
+    }
+}
+
+TEST(StyleFile, HeaderLengthMustBeExactly706) {
+    auto bytes = WriteStyleFile(SampleStyle());
+    for (const std::uint16_t length : {705, 707, 0}) {
+        std::memcpy(bytes.data() + kHeaderLengthOffset, &length, 2);
+        EXPECT_EQ(Read(bytes), StyleFileFault::kHeaderLength) << length;
+    }
+}
+
+TEST(StyleFile, BothMagicsAreChecked) {
+    auto bytes = WriteStyleFile(SampleStyle());
+    bytes[0] = 's';
+    EXPECT_EQ(Read(bytes), StyleFileFault::kFileMagic);
+    bytes = WriteStyleFile(SampleStyle());
+    // A wrong header magic with a checksum that fits it is still refused.
+    bytes[kHeaderOffset + 3] = 'X';
+    bytes[kHeaderOffset + 705] = static_cast<std::uint8_t>(bytes[kHeaderOffset + 705] + 'X' - 'T');
+    EXPECT_EQ(Read(bytes), StyleFileFault::kHeaderMagic);
+}
+
+TEST(StyleFile, ChecksumOffByOneIsRefused) {
+    for (const int delta : {1, -1}) {
+        auto bytes = WriteStyleFile(SampleStyle());
+        bytes[kHeaderOffset + 705] = static_cast<std::uint8_t>(bytes[kHeaderOffset + 705] + delta);
+        EXPECT_EQ(Read(bytes), StyleFileFault::kChecksum) << delta;
+    }
+}
+
+TEST(StyleFile, AllZeroHeaderWithMagicAndItsSumIsValid) {
+    std::vector<std::uint8_t> bytes = {'S', 'A', 'C', 'S', 0xC2, 0x02};
+    bytes.resize(kSlotListOffset, 0);
+    std::memcpy(bytes.data() + kHeaderOffset, "QVLT", 4);
+    bytes[kHeaderOffset + 705] = static_cast<std::uint8_t>('Q' + 'V' + 'L' + 'T');
+    StyleFile style;
+    ASSERT_EQ(ReadStyleFile(bytes, style), StyleFileFault::kNone);
+    EXPECT_TRUE(style.slots.empty());
+    EXPECT_EQ(style.header.StyleInitial.wTempo, 0);
+}
+
+TEST(StyleFile, ChecksumCoversBytes0To673AndNotTheReservedOnes) {
+    const auto valid = WriteStyleFile(SampleStyle());
+    for (std::size_t offset = 4; offset < kChecksummedHeaderBytes; ++offset) {
+        auto bytes = valid;
+        bytes[kHeaderOffset + offset] ^= 0x01;
+        ASSERT_EQ(Read(bytes), StyleFileFault::kChecksum) << offset;
+    }
+    for (std::size_t offset = kChecksummedHeaderBytes; offset < 705; ++offset) {
+        auto bytes = valid;
+        bytes[kHeaderOffset + offset] = 0xA5;
+        ASSERT_EQ(Read(bytes), StyleFileFault::kNone) << offset;
+    }
+}
+
+TEST(StyleFile, EveryCutShortFileIsRefused) {
+    const auto valid = WriteStyleFile(SampleStyle());
+    for (std::size_t length = 0; length < valid.size(); ++length) {
+        const std::vector<std::uint8_t> cut(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(length));
+        ASSERT_NE(Read(cut), StyleFileFault::kNone) << length;
+    }
+    // Bytes after the last slot are not part of the format and are ignored.
+    auto longer = valid;
+    longer.push_back(0xEE);
+    EXPECT_EQ(Read(longer), StyleFileFault::kNone);
+}
+
+TEST(StyleFile, MalformedSlotListsAreRefused) {
+    StyleFile style = SampleStyle();
+    style.slots.assign(65, Slot("x", 1, {}));
+    EXPECT_EQ(Read(WriteStyleFile(style)), StyleFileFault::kSlotCount);
+    style.slots.resize(64);
+    EXPECT_EQ(Read(WriteStyleFile(style)), StyleFileFault::kNone);
+
+    style = SampleStyle();
+    style.slots[1].label = std::string(64, 'L');
+    EXPECT_EQ(Read(WriteStyleFile(style)), StyleFileFault::kLabelLength);
+    style.slots[1].label = std::string(63, 'L');
+    EXPECT_EQ(Read(WriteStyleFile(style)), StyleFileFault::kNone);
+
+    auto bytes = WriteStyleFile(SampleStyle());
+    PutI16(bytes, kSlotListOffset, -1);  // the first slot's label length
+    EXPECT_EQ(Read(bytes), StyleFileFault::kLabelLength);
+
+    bytes = WriteStyleFile(SampleStyle());
+    PutI16(bytes, kSlotListOffset + 2 + 10 + 2, -3);  // the first slot's data length
+    EXPECT_EQ(Read(bytes), StyleFileFault::kDataLength);
+
+    bytes = WriteStyleFile(SampleStyle());
+    bytes[kSlotCountOffset] = 4;  // one slot more than the list holds
+    EXPECT_EQ(Read(bytes), StyleFileFault::kTruncated);
+}
+
+TEST(StyleFile, RefusedFileLeavesTheCallersStyleAlone) {
+    StyleFile style = SampleStyle();
+    auto bytes = WriteStyleFile(style);
+    bytes.pop_back();
+    EXPECT_EQ(ReadStyleFile(bytes, style), StyleFileFault::kTruncated);
+    EXPECT_EQ(style.slots.size(), 3u);
+    EXPECT_EQ(style.slots[0].label, "Swing feel");
+}
+
+TEST(StyleFile, WriterRefusesLengthsARecordCannotHold) {
+    StyleFile style = SampleStyle();
+    style.slots[0].data.assign(32767, 7);
+    EXPECT_NO_THROW(WriteStyleFile(style));
+    style.slots[0].data.push_back(7);
+    EXPECT_THROW(WriteStyleFile(style), std::length_error);
+}
+
+TEST(StyleFile, HeaderTextsStayInsideTheirFields) {
+    StyleFileHeader header = BlankStyleHeader();
+    std::memset(header.szMeter, 'M', sizeof header.szMeter);  // no NUL: runs into abUsed
+    header.abUsed[0] = 'U';
+    EXPECT_EQ(FieldText(header.szMeter), std::string(16, 'M'));
+    std::strcpy(header.szScoreType, "Lead");
+    EXPECT_EQ(FieldText(header.szScoreType), "Lead");
+}
+
+}  // namespace
+}  // namespace cantivo::test

@@ -1,0 +1,450 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/error_code.h"
+#include "styles/style_loader.h"
+#include "tests/support/filter_fixture.h"
+#include "tests/support/style_files.h"
+
+namespace cantivo::test {
+namespace {
+
+// Takes the lock from another thread: false while someone else holds it.
+bool LockIsFree(CMFCMidiFilter& filter) {
+    bool free = false;
+    std::thread([&] {
+        free = filter.m_csLock.TryEnter();
+        if (free) filter.m_csLock.Leave();
+    }).join();
+    return free;
+}
+
+// The slot's data pointer, read out of the packed slot before a check binds to it.
+bool HasData(const RuleSlot& slot) { return slot.pData != nullptr; }
+
+// The page's side, recorded: each call with what the state held at that moment.
+class RecordingView final : public StyleView {
+public:
+    explicit RecordingView(CMFCMidiFilter& filter) : filter_(filter) {}
+
+    void ShowInitialValues() override { calls.push_back("initial"); }
+    void ShowStyleInformation(const StyleFileHeader& header, bool interactive) override {
+        calls.push_back(interactive ? "information interactive" : "information");
+        shownMeter = FieldText(header.szMeter);
+        lockedWhenShown = !LockIsFree(filter_);
+    }
+    void ShowRows() override {
+        calls.push_back("rows");
+        lockedAtRows = std::vector<std::uint32_t>(std::begin(filter_.m_abLocked), std::end(filter_.m_abLocked));
+        slotCountAtRows = filter_.m_nSlotCount;
+    }
+    void BindRegulatorAxes() override {
+        calls.push_back("bind");
+        slotsFilledAtBind = filter_.m_aSlots[2].pData != nullptr;
+    }
+    void RedrawRegulators() override { calls.push_back("redraw"); }
+    void EnableOkButton(bool enable) override { calls.push_back(enable ? "ok on" : "ok off"); }
+    void MarkDirty() override { calls.push_back("dirty"); }
+
+    std::vector<std::string> calls;
+    std::string shownMeter;
+    bool lockedWhenShown = false;
+    std::vector<std::uint32_t> lockedAtRows;
+    std::uint32_t slotCountAtRows = 99;
+    bool slotsFilledAtBind = false;
+
+private:
+    CMFCMidiFilter& filter_;
+};
+
+class StyleLoader : public FilterFixture {
+protected:
+    void SetUp() override {
+        FilterFixture::SetUp();
+        messages.messages.clear();
+        platform::SetMessageBoxHandler([this](const std::string& text, unsigned) {
+            shown.push_back(text);
+            codesShown.push_back(GetErrorCode());
+            lockedWhileShown.push_back(!LockIsFree(*filter));
+            return 1;
+        });
+    }
+
+    void Install(const StyleFile& style, const std::string& styleFolder = "Jazz",
+                 const std::string& name = "Swing") {
+        InstallStyleFile(folder, styleFolder, name + ".cnv", WriteStyleFile(style));
+        Name(styleFolder, name);
+    }
+    void InstallBytes(const std::vector<std::uint8_t>& bytes) {
+        InstallStyleFile(folder, "Jazz", "Swing.cnv", bytes);
+        Name("Jazz", "Swing");
+    }
+    void Name(const std::string& styleFolder, const std::string& name) {
+        std::memset(filter->m_szStyleFolder, 0, kNameBytes);
+        std::memset(filter->m_szStyleName, 0, kNameBytes);
+        styleFolder.copy(filter->m_szStyleFolder, kNameBytes - 1);
+        name.copy(filter->m_szStyleName, kNameBytes - 1);
+    }
+
+    // The state a failed load must leave as it was, slots by content.
+    std::vector<std::uint8_t> Snapshot() {
+        std::vector<std::uint8_t> bytes;
+        const auto add = [&](const void* p, std::size_t n) {
+            bytes.insert(bytes.end(), static_cast<const std::uint8_t*>(p), static_cast<const std::uint8_t*>(p) + n);
+        };
+        for (const RuleSlot& slot : filter->m_aSlots) {
+            add(slot.szName, sizeof slot.szName);
+            add(&slot.wModule, 2);
+            add(&slot.nDataLen, 2);
+            if (slot.pData) add(slot.pData, static_cast<std::size_t>(slot.nDataLen));
+            add(&slot.wDisabled, 2);
+            add(slot.abParams, sizeof slot.abParams);
+        }
+        add(filter->Settings(), sizeof(SettingsRegion));
+        add(&filter->m_nSlotCount, 4);
+        add(&filter->m_bBypass, 4);
+        add(&filter->m_bDirty, 4);
+        return bytes;
+    }
+
+    void ExpectRefused(std::int32_t code, const char* message) {
+        const auto before = Snapshot();
+        EXPECT_FALSE(LoadStyle(*filter, nullptr, false, false));
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0], message);
+        EXPECT_EQ(codesShown[0], code);
+        EXPECT_TRUE(lockedWhileShown[0]);
+        EXPECT_EQ(GetErrorCode(), kNoError);
+        EXPECT_TRUE(LockIsFree(*filter));
+        EXPECT_EQ(Snapshot(), before);
+        shown.clear();
+        codesShown.clear();
+        lockedWhileShown.clear();
+    }
+
+    std::vector<std::string> shown;
+    std::vector<std::int32_t> codesShown;
+    std::vector<bool> lockedWhileShown;
+};
+
+TEST_F(StyleLoader, WindowlessLoadFillsTheStyleAndLeavesTheSettingsAlone) {
+    Install(SampleStyle());
+    filter->m_bDirty = 0;
+    filter->m_anAxis[0] = 6;
+    filter->m_Params.aEntry[1].wDepth = 250;  // clamped only when a page shows it
+    const InitialValues initial = filter->m_Initial;
+    const auto muted = std::vector<std::uint32_t>(std::begin(filter->m_abMuted), std::end(filter->m_abMuted));
+
+    EXPECT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(LockIsFree(*filter));
+    EXPECT_EQ(filter->m_StyleInitial.wTempo, 96);
+    EXPECT_EQ(filter->m_StyleInitial.bKeepExpression, 1u);
+    EXPECT_EQ(filter->m_StyleInitial.wPan, 70);
+    const std::uint32_t locked[kParameterCount] = {1, 0, 0, 0, 1, 1, 0, 0};
+    EXPECT_TRUE(std::equal(std::begin(locked), std::end(locked), std::begin(filter->m_abLocked)));
+    EXPECT_EQ(filter->m_nSlotCount, 3u);
+    EXPECT_STREQ(filter->m_aSlots[0].szName, "Swing feel");
+    EXPECT_EQ(filter->m_aSlots[0].wModule, 40);
+    EXPECT_EQ(filter->m_aSlots[0].nDataLen, 3);
+    EXPECT_EQ(std::memcmp(filter->m_aSlots[0].pData, "abc", 3), 0);
+    EXPECT_EQ(filter->m_aSlots[3].wModule, kEmptySlot);
+
+    EXPECT_EQ(filter->m_bBypass, 1u);
+    EXPECT_EQ(filter->m_bDirty, 0u);
+    EXPECT_EQ(filter->m_anAxis[0], 6u);
+    EXPECT_EQ(filter->m_Params.aEntry[1].wDepth, 250);
+    EXPECT_EQ(std::memcmp(&filter->m_Initial, &initial, sizeof initial), 0);
+    EXPECT_TRUE(std::equal(muted.begin(), muted.end(), std::begin(filter->m_abMuted)));
+}
+
+TEST_F(StyleLoader, DisabledSlotAndEmptyDataAreLoadedWhole) {
+    Install(SampleStyle());
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    const RuleSlot& humanize = filter->m_aSlots[1];
+    EXPECT_STREQ(humanize.szName, "Humanize");
+    EXPECT_EQ(humanize.wModule, 41);
+    EXPECT_EQ(humanize.wDisabled, 1);
+    EXPECT_EQ(humanize.nDataLen, 0);
+    EXPECT_TRUE(HasData(humanize));  // a block of length 0: the slot counts as one with data
+    for (std::size_t i = 0; i < kSlotParamBytes; ++i) EXPECT_EQ(humanize.abParams[i], 41 + i);
+    const RuleSlot& accent = filter->m_aSlots[2];
+    EXPECT_EQ(accent.wDisabled, 0);
+    EXPECT_EQ(accent.nDataLen, 4);
+    EXPECT_EQ(accent.pData[3], 4);
+}
+
+TEST_F(StyleLoader, LoadingAgainReplacesTheSlotsAndFreesTheOldBlocks) {
+    Install(SampleStyle());
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    const auto first = Snapshot();
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    EXPECT_EQ(Snapshot(), first);
+
+    StyleFile single = SampleStyle();
+    single.slots = {Slot("Only", 7, {9})};
+    Install(single);
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    EXPECT_EQ(filter->m_nSlotCount, 1u);
+    EXPECT_STREQ(filter->m_aSlots[0].szName, "Only");
+    for (int i = 1; i < kSlotCount; ++i) {
+        EXPECT_EQ(filter->m_aSlots[i].wModule, kEmptySlot) << i;
+        EXPECT_FALSE(HasData(filter->m_aSlots[i])) << i;
+        EXPECT_EQ(filter->m_aSlots[i].szName[0], '\0') << i;
+    }
+}
+
+TEST_F(StyleLoader, SlotCountZeroEmptiesEverySlot) {
+    Install(SampleStyle());
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    StyleFile none = SampleStyle();
+    none.slots.clear();
+    Install(none);
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    EXPECT_EQ(filter->m_nSlotCount, 0u);
+    for (const RuleSlot& slot : filter->m_aSlots) {
+        EXPECT_EQ(slot.wModule, kEmptySlot);
+        EXPECT_FALSE(HasData(slot));
+        EXPECT_EQ(slot.nDataLen, 0);
+        EXPECT_EQ(slot.wDisabled, 0);
+    }
+}
+
+TEST_F(StyleLoader, SixtyFourSlotsOfLongestLabelsFit) {
+    StyleFile full = SampleStyle();
+    full.slots.assign(64, Slot(std::string(63, 'n'), 5, {1, 2}));
+    Install(full);
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    EXPECT_EQ(filter->m_nSlotCount, 64u);
+    EXPECT_EQ(std::string(filter->m_aSlots[63].szName), std::string(63, 'n'));
+}
+
+TEST_F(StyleLoader, UseFlagsAllZeroLockEveryParameterAndAllNonzeroNone) {
+    StyleFile style = SampleStyle();
+    std::fill(std::begin(style.header.abUsed), std::end(style.header.abUsed), 0);
+    Install(style);
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    for (std::uint32_t locked : filter->m_abLocked) EXPECT_EQ(locked, 1u);
+
+    const std::uint8_t used[kParameterCount] = {1, 2, 0x80, 0xFF, 1, 1, 7, 1};
+    std::memcpy(style.header.abUsed, used, sizeof used);
+    Install(style);
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    for (std::uint32_t locked : filter->m_abLocked) EXPECT_EQ(locked, 0u);
+}
+
+TEST_F(StyleLoader, PathIsStylesThenFolderThenNameWithCnv) {
+    InstallStyleFile(folder, "Jazz", "Swing.cnv", WriteStyleFile(SampleStyle()));
+    Name("Jazz", "Swing");
+    EXPECT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    EXPECT_TRUE(shown.empty());
+
+    // The extension written in capitals opens too, and a dotted name is whole.
+    InstallStyleFile(folder, "Jazz", "Ballad.CNV", WriteStyleFile(SampleStyle()));
+    Name("Jazz", "Ballad");
+    EXPECT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    StyleFile fast = SampleStyle();
+    fast.slots = {Slot("Fast", 9, {})};
+    InstallStyleFile(folder, "Jazz", "Swing.fast.cnv", WriteStyleFile(fast));
+    Name("Jazz", "Swing.fast");
+    EXPECT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    EXPECT_STREQ(filter->m_aSlots[0].szName, "Fast");
+}
+
+TEST_F(StyleLoader, UnnamedStyleReadsNothingAndSaysNothing) {
+    Install(SampleStyle());
+    filter->m_szStyleName[0] = '\0';
+    RecordingView view(*filter);
+    const auto before = Snapshot();
+    EXPECT_FALSE(LoadStyle(*filter, &view, true, false));
+    Name("", "Swing");
+    EXPECT_FALSE(LoadStyle(*filter, &view, true, false));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(view.calls.empty());
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(StyleLoader, MissingFileIsCantOpenFileAndChangesNothing) {
+    Install(SampleStyle());
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    Name("Jazz", "Waltz");
+    ExpectRefused(kErrCantOpenFile, "Can't open file");
+}
+
+TEST_F(StyleLoader, NamesThatCouldLeaveTheirFolderAreNeverOpened) {
+    Install(SampleStyle());
+    // A file one level up, where a name with "..\\" would lead.
+    const auto bytes = WriteStyleFile(SampleStyle());
+    folder.Touch("STYLES/Swing.cnv", std::string(bytes.begin(), bytes.end()));
+    const std::pair<const char*, const char*> names[] = {
+        {"Jazz", "..\\Swing"}, {"Jazz", "../Swing"}, {"Jazz", "..\\Jazz\\Swing"}, {"..", "Swing"},
+        {".", "Swing"},        {"Jazz\\..", "Swing"}, {"Jazz", ".."},                {"Jazz", "."}};
+    for (const auto& [styleFolder, name] : names) {
+        SCOPED_TRACE(std::string(styleFolder) + " / " + name);
+        Name(styleFolder, name);
+        ExpectRefused(kErrCantOpenFile, "Can't open file");
+    }
+}
+
+TEST_F(StyleLoader, BadHeadersAreBadFileFormatAndChangeNothing) {
+    Install(SampleStyle());
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    const auto valid = WriteStyleFile(SampleStyle());
+    for (const std::uint16_t length : {705, 707}) {
+        auto bytes = valid;
+        std::memcpy(bytes.data() + kHeaderLengthOffset, &length, 2);
+        InstallBytes(bytes);
+        ExpectRefused(kErrBadFileFormat, "Bad file format");
+    }
+    auto bytes = valid;
+    ++bytes[kHeaderOffset + 705];
+    InstallBytes(bytes);
+    ExpectRefused(kErrBadFileFormat, "Bad file format");
+    InstallBytes({'S', 'A', 'C', 'S'});
+    ExpectRefused(kErrBadFileFormat, "Bad file format");
+}
+
+TEST_F(StyleLoader, MalformedSlotListsAreBadFileFormatBeforeAnythingChanges) {
+    Install(SampleStyle());
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    StyleFile other = SampleStyle();
+    other.header.StyleInitial.wTempo = 200;  // would show if the header were applied
+    std::fill(std::begin(other.header.abUsed), std::end(other.header.abUsed), 1);
+
+    StyleFile tooMany = other;
+    tooMany.slots.assign(65, Slot("x", 1, {}));
+    InstallBytes(WriteStyleFile(tooMany));
+    ExpectRefused(kErrBadFileFormat, "Bad file format");
+
+    StyleFile longLabel = other;
+    longLabel.slots[2].label = std::string(64, 'x');
+    InstallBytes(WriteStyleFile(longLabel));
+    ExpectRefused(kErrBadFileFormat, "Bad file format");
+
+    auto bytes = WriteStyleFile(other);
+    const std::int16_t negative = -1;
+    std::memcpy(bytes.data() + kSlotListOffset, &negative, 2);
+    InstallBytes(bytes);
+    ExpectRefused(kErrBadFileFormat, "Bad file format");
+
+    bytes = WriteStyleFile(other);
+    std::memcpy(bytes.data() + kSlotListOffset + 14, &negative, 2);
+    InstallBytes(bytes);
+    ExpectRefused(kErrBadFileFormat, "Bad file format");
+
+    bytes = WriteStyleFile(other);
+    bytes.resize(bytes.size() - 1);
+    InstallBytes(bytes);
+    ExpectRefused(kErrBadFileFormat, "Bad file format");
+
+    // A failed load with a window switches processing off.
+    RecordingView view(*filter);
+    filter->m_bBypass = 0;
+    EXPECT_FALSE(LoadStyle(*filter, &view, true, false));
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"ok off"}));
+    EXPECT_EQ(filter->m_bBypass, 1u);
+}
+
+TEST_F(StyleLoader, InteractiveLoadInBypassAppliesTheStyleAndResetsTheGrid) {
+    Install(SampleStyle());
+    filter->m_bBypass = 1;
+    filter->m_bDirty = 0;
+    filter->m_abMuted[0] = 1;
+    filter->m_Params.aEntry[0] = {7, 7};
+    filter->m_Params.aEntry[2] = {150, 3};
+    filter->m_Params.wVariableDepth = 10;
+    RecordingView view(*filter);
+
+    EXPECT_TRUE(LoadStyle(*filter, &view, true, false));
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"initial", "information interactive", "rows", "bind", "redraw",
+                                                    "ok on", "dirty"}));
+    EXPECT_EQ(view.shownMeter, "4/4");
+    EXPECT_TRUE(view.lockedWhenShown);
+    EXPECT_EQ(view.lockedAtRows, (std::vector<std::uint32_t>{1, 0, 0, 0, 1, 1, 0, 0}));
+    EXPECT_EQ(view.slotCountAtRows, 0u);  // the slot count comes after the rows
+    EXPECT_TRUE(view.slotsFilledAtBind);
+
+    // The style's initial values, with the tempo kept at 120.
+    EXPECT_EQ(filter->m_Initial.bKeepTempo, 1u);
+    EXPECT_EQ(filter->m_Initial.wTempo, 120);
+    EXPECT_EQ(filter->m_Initial.bKeepVelocity, 0u);
+    EXPECT_EQ(filter->m_Initial.bKeepExpression, 1u);
+    EXPECT_EQ(filter->m_Initial.wVelocity, 90);
+    EXPECT_EQ(filter->m_Initial.wPan, 70);
+    for (const ParamEntry& entry : filter->m_Params.aEntry) {
+        EXPECT_EQ(entry.wDepth, 100);
+        EXPECT_EQ(entry.wRandom, 20);
+    }
+    EXPECT_EQ(filter->m_Params.wVariableDepth, 100);
+    EXPECT_EQ(filter->m_abMuted[0], 1u);
+    for (int k = 1; k < kParameterCount; ++k) EXPECT_EQ(filter->m_abMuted[k], 0u) << k;
+    EXPECT_EQ(filter->m_bBypass, 0u);
+    EXPECT_EQ(filter->m_bDirty, 1u);
+    EXPECT_TRUE(LockIsFree(*filter));
+}
+
+TEST_F(StyleLoader, KeepSettingsAppliesOnlyTheInitialValuesAndTheRowsClamp) {
+    Install(SampleStyle());
+    filter->m_bBypass = 1;
+    filter->m_abMuted[3] = 1;
+    filter->m_Params.aEntry[1] = {250, 40};  // used row: clamped
+    filter->m_Params.aEntry[2] = {150, 3};   // used row: kept
+    filter->m_Params.aEntry[4] = {0, 0};     // locked row: back to 100 and 20
+    filter->m_Params.aEntry[0] = {7, 7};     // no row: untouched
+    filter->m_Params.wVariableDepth = 300;
+    RecordingView view(*filter);
+
+    EXPECT_TRUE(LoadStyle(*filter, &view, true, true));
+    EXPECT_EQ(filter->m_Initial.wTempo, 120);
+    EXPECT_EQ(filter->m_Initial.wExpression, 80);
+    EXPECT_EQ(filter->m_abMuted[3], 1u);
+    EXPECT_EQ(filter->m_Params.aEntry[1].wDepth, 200);
+    EXPECT_EQ(filter->m_Params.aEntry[1].wRandom, 30);
+    EXPECT_EQ(filter->m_Params.aEntry[2].wDepth, 150);
+    EXPECT_EQ(filter->m_Params.aEntry[2].wRandom, 3);
+    EXPECT_EQ(filter->m_Params.aEntry[4].wDepth, 100);
+    EXPECT_EQ(filter->m_Params.aEntry[4].wRandom, 20);
+    EXPECT_EQ(filter->m_Params.aEntry[0].wDepth, 7);
+    EXPECT_EQ(filter->m_Params.wVariableDepth, 200);
+}
+
+TEST_F(StyleLoader, InteractiveLoadOutOfBypassKeepsTheInitialValues) {
+    Install(SampleStyle());
+    filter->m_bBypass = 0;
+    const InitialValues initial = filter->m_Initial;
+    RecordingView view(*filter);
+    EXPECT_TRUE(LoadStyle(*filter, &view, true, false));
+    EXPECT_EQ(std::memcmp(&filter->m_Initial, &initial, sizeof initial), 0);
+    EXPECT_EQ(view.calls.front(), "initial");
+}
+
+TEST_F(StyleLoader, LoadWithAWindowButNotInteractiveShowsNoInitialValues) {
+    Install(SampleStyle());
+    filter->m_bBypass = 1;
+    const InitialValues initial = filter->m_Initial;
+    RecordingView view(*filter);
+    EXPECT_TRUE(LoadStyle(*filter, &view, false, false));
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"information", "rows", "bind", "redraw", "ok on", "dirty"}));
+    EXPECT_EQ(std::memcmp(&filter->m_Initial, &initial, sizeof initial), 0);
+    EXPECT_EQ(filter->m_bBypass, 0u);
+}
+
+TEST_F(StyleLoader, MissingFileWithAWindowDisablesOkAndSwitchesProcessingOff) {
+    Name("Jazz", "Nothing");
+    filter->m_bBypass = 0;
+    filter->m_bDirty = 0;
+    RecordingView view(*filter);
+    EXPECT_FALSE(LoadStyle(*filter, &view, true, false));
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"ok off"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Can't open file"}));
+    EXPECT_EQ(filter->m_bBypass, 1u);
+    EXPECT_EQ(filter->m_bDirty, 0u);
+}
+
+}  // namespace
+}  // namespace cantivo::test
