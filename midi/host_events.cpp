@@ -74,12 +74,15 @@ MidiTrack FromHostEvents(const MidiTrack& source, std::span<const HostEvent> eve
     std::vector<Placed> placed;
     placed.reserve(events.size());
     for (const HostEvent& h : events) {
-        const auto time = static_cast<std::uint32_t>(std::max(h.time, 0));
+        // Copies: the packed fields bind to no reference.
+        const std::int32_t hostTime = h.time;
+        const std::int32_t hostDuration = h.duration;
+        const auto time = static_cast<std::uint32_t>(std::max(hostTime, 0));
         const std::uint8_t channel = h.channel & 0x0F;
         MidiEvent e;
         switch (h.type) {
             case kHostNote: {
-                const std::int32_t duration = std::clamp(h.duration, 0, kLatestTime - static_cast<std::int32_t>(time));
+                const std::int32_t duration = std::clamp(hostDuration, 0, kLatestTime - static_cast<std::int32_t>(time));
                 e = MakeNote(time, channel, h.note.key, h.note.velocity, static_cast<std::uint32_t>(duration),
                              h.note.releaseVelocity);
                 break;
