@@ -12,7 +12,9 @@ namespace {
 
 // Times are kept so that a host's signed 32-bit tick count holds them.
 constexpr std::uint64_t kLatestTime = std::numeric_limits<std::int32_t>::max();
-constexpr std::uint8_t kReleaseOfZeroVelocityNoteOn = 64;
+// The release velocity of a note-off that gives none: a note-on of velocity 0,
+// or the end of the track for a note left open.
+constexpr std::uint8_t kDefaultRelease = 64;
 
 struct ReadFailure {
     MidiProblem problem;
@@ -166,7 +168,7 @@ private:
             case 0x80: NoteOff(channel, data[0], data[1], eventOffset); break;
             case 0x90:
                 if (data[1] == 0) {
-                    NoteOff(channel, data[0], kReleaseOfZeroVelocityNoteOn, eventOffset);
+                    NoteOff(channel, data[0], kDefaultRelease, eventOffset);
                 } else {
                     open_[NoteSlot(channel, data[0])].push_back({track_.events.size(), eventOffset});
                     track_.events.push_back(MakeNote(time_, channel, data[0], data[1], 0, 0));
@@ -201,7 +203,7 @@ private:
             for (const OpenNote& open : waiting) {
                 MidiEvent& note = track_.events[open.event];
                 note.duration = track_.endTime - note.time;
-                note.releaseVelocity = kReleaseOfZeroVelocityNoteOn;
+                note.releaseVelocity = kDefaultRelease;
                 Warn(open.offset, "note " + NoteName(note.channel, note.key) + " at tick " + std::to_string(note.time) +
                                       " has no note-off; it lasts until the track's end at tick " +
                                       std::to_string(track_.endTime));

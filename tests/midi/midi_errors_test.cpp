@@ -3,9 +3,11 @@
 #include <random>
 #include <string>
 
+#include "midi/midi_file_io.h"
 #include "midi/midi_reader.h"
 #include "midi/midi_writer.h"
 #include "tests/midi/smf_bytes.h"
+#include "tests/support/temp_folder.h"
 
 namespace cantivo::midi::test {
 namespace {
@@ -74,6 +76,22 @@ TEST(MidiReaderErrors, NameTheOffsetWhereReadingStopped) {
         EXPECT_EQ(result.error->Describe().rfind("offset " + std::to_string(c.offset) + ": ", 0), 0u);
         EXPECT_TRUE(result.file.tracks.empty());
     }
+}
+
+TEST(MidiFileIo, MissingFilesAreErrorsAndFilesRoundTripOnDisk) {
+    cantivo::test::TempFolder folder;
+    const MidiReadResult missing = ReadMidiFile(folder / "absent.mid");
+    ASSERT_FALSE(missing.Ok());
+    EXPECT_EQ(missing.error->offset, 0u);
+    EXPECT_NE(missing.error->message.find("cannot open"), std::string::npos);
+    EXPECT_FALSE(WriteMidiFile(folder / "no folder" / "x.mid", MidiFile{}));
+
+    MidiFile file;
+    file.tracks = {MidiTrack{{MakeNote(0, 0, 60, 100, 96)}, 96}};
+    ASSERT_TRUE(WriteMidiFile(folder / "one.mid", file));
+    const MidiReadResult back = ReadMidiFile(folder / "one.mid");
+    ASSERT_TRUE(back.Ok()) << back.error->Describe();
+    EXPECT_EQ(back.file, file);
 }
 
 // Mutated and cut copies of a valid file: each is either read or refused
