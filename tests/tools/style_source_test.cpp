@@ -56,6 +56,19 @@ TEST(StyleSource, DumpNamesEveryFieldReadably) {
     EXPECT_EQ(source["slots"][2]["params"]["hex"].get<std::string>().substr(0, 6), "2a2b2c");
 }
 
+TEST(StyleSource, RuleTextCarriesItsTerminator) {
+    json source = json::parse(StyleToSource(SampleStyle()).dump());
+    source["slots"][0]["data"] = {{"text", "seed=3 metric=14"}};
+    const StyleFile style = StyleFromSource(source);
+    const std::string expected("seed=3 metric=14\0", 17);
+    EXPECT_EQ(std::string(style.slots[0].data.begin(), style.slots[0].data.end()), expected);
+    const json dumped = json::parse(StyleToSource(style).dump());
+    EXPECT_EQ(dumped["slots"][0]["data"]["text"], "seed=3 metric=14");
+    ExpectRoundTrip(style);
+    source["slots"][0]["data"] = {{"text", 5}};
+    EXPECT_NE(ErrorOf(source).find("slots[0].data.text"), std::string::npos) << ErrorOf(source);
+}
+
 TEST(StyleSource, EveryTestStyleRoundTrips) {
     ExpectRoundTrip(SampleStyle());
 
@@ -144,7 +157,7 @@ TEST(StyleSource, BadSourcesNameTheFieldAndTheFault) {
     EXPECT_EQ(with("/slots/0/module", 65536), "slots[0].module: expected an integer in 0..65535, got 65536");
     EXPECT_EQ(with("/slots/0/data", json{{"hex", "abc"}}), "slots[0].data.hex: odd number of hex digits");
     EXPECT_EQ(with("/slots/0/data", json{{"hex", "zz"}}), "slots[0].data.hex: 'z' is not a hex digit");
-    EXPECT_EQ(with("/slots/0/data", json{{"hex", "00"}, {"text", "a"}}), "slots[0].data.text: unknown field");
+    EXPECT_EQ(with("/slots/0/data", json{{"hex", "00"}, {"text", "a"}}), "slots[0].data.hex: unknown field");
     EXPECT_EQ(with("/slots/0/data", std::string(32768, 'd')), "slots[0].data: more than 32767 bytes");
     EXPECT_EQ(with("/slots/2/params", json{{"hex", "00"}}), "slots[2].params: expected 36 bytes, got 1");
     EXPECT_EQ(with("/slots/2", 5), "slots[2]: expected an object");

@@ -40,6 +40,14 @@ ordered_json BytesValue(std::span<const std::uint8_t> bytes) {
     return Hex(bytes);
 }
 
+// Rule data that is text ended by one NUL, as our rule modules read it,
+// shows as {"text": ...}; other data as text or hex.
+ordered_json SlotDataValue(std::span<const std::uint8_t> bytes) {
+    if (!bytes.empty() && bytes.back() == 0 && AllPrintable(bytes.first(bytes.size() - 1)))
+        return ordered_json{{"text", std::string(bytes.begin(), bytes.end() - 1)}};
+    return BytesValue(bytes);
+}
+
 // A fixed text field: its text when the field is text, NUL and zeros.
 template <std::size_t N>
 ordered_json TextFieldValue(const char (&field)[N]) {
@@ -291,6 +299,18 @@ StyleFileHeader ReadHeader(const json& value) {
     return header;
 }
 
+// {"text": ...} is the text and a NUL after it; otherwise text or hex bytes.
+std::vector<std::uint8_t> SlotData(const json& value, const std::string& path) {
+    if (!value.is_object() || !value.contains("text")) return Bytes(value, path);
+    ObjectReader reader(value, path);
+    const json& text = reader.Required("text");
+    reader.Finish();
+    if (!text.is_string()) throw SourceError(reader.PathOf("text"), "expected text");
+    auto bytes = Bytes(text, reader.PathOf("text"));
+    bytes.push_back(0);
+    return bytes;
+}
+
 StyleSlotRecord ReadSlot(const json& value, const std::string& path) {
     ObjectReader reader(value, path);
     StyleSlotRecord slot;
@@ -299,7 +319,7 @@ StyleSlotRecord ReadSlot(const json& value, const std::string& path) {
         throw SourceError(reader.PathOf("label"), "longer than " + std::to_string(kMaxSlotLabel) + " characters");
     slot.label.assign(label.begin(), label.end());
     slot.wModule = Integer<std::uint16_t>(reader.Required("module"), reader.PathOf("module"));
-    slot.data = Bytes(reader.Required("data"), reader.PathOf("data"));
+    slot.data = SlotData(reader.Required("data"), reader.PathOf("data"));
     if (slot.data.size() > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max()))
         throw SourceError(reader.PathOf("data"), "more than 32767 bytes");
     slot.bDisabled = Integer<std::uint8_t>(reader.Required("disabled"), reader.PathOf("disabled"));
@@ -331,7 +351,7 @@ ordered_json StyleToSource(const StyleFile& style) {
     for (const StyleSlotRecord& slot : style.slots) {
         slots.push_back(ordered_json{{"label", BytesValue(AsBytes(slot.label.data(), slot.label.size()))},
                                      {"module", slot.wModule},
-                                     {"data", BytesValue(slot.data)},
+                                     {"data", SlotDataValue(slot.data)},
                                      {"disabled", slot.bDisabled},
                                      {"params", Hex(slot.abParams)}});
     }
