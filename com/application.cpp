@@ -6,10 +6,10 @@ namespace cantivo {
 
 CMFCSampleApp theApp;
 
-BOOL CMFCSampleApp::InitInstance(HINSTANCE instance) {
-    instance_ = instance;
+BOOL CMFCSampleApp::InitInstance() {
+    if (!CWinApp::InitInstance()) return FALSE;
     char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(instance, path, MAX_PATH);
+    const DWORD length = GetModuleFileNameA(m_hInstance, path, MAX_PATH);
     const ModulePaths paths = ModulePathsFor(length > 0 && length < MAX_PATH ? std::string(path, length) : std::string());
     helpFile_ = paths.helpFile;
     SetModuleFolder(paths.folder);

@@ -2,22 +2,20 @@
 // finds the folder the plug-in file sits in.
 #pragma once
 
-#include <windows.h>
-
 #include <string>
+
+#include "ui/framework/win_app.h"
 
 namespace cantivo {
 
-class CMFCSampleApp {
+class CMFCSampleApp : public ui::CWinApp {
 public:
     // Nonzero on success; zero makes the DLL refuse to load.
-    BOOL InitInstance(HINSTANCE instance);
+    BOOL InitInstance() override;
 
-    HINSTANCE ResourceInstance() const { return instance_; }
     const std::string& HelpFilePath() const { return helpFile_; }
 
 private:
-    HINSTANCE instance_ = nullptr;
     std::string helpFile_;
 };
 

@@ -1,11 +1,8 @@
 #include <windows.h>
 
-#include "com/application.h"
+#include "ui/framework/win_app.h"
 
+// The application object of the module does the work; see com/application.cpp.
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        DisableThreadLibraryCalls(instance);
-        return cantivo::theApp.InitInstance(instance);
-    }
-    return TRUE;
+    return cantivo::ui::AfxDllMain(instance, reason);
 }

@@ -1,0 +1,53 @@
+#include "ui/framework/dc.h"
+
+#include "ui/framework/wnd.h"
+
+namespace cantivo::ui {
+
+CDC::~CDC() {
+    if (m_owned && m_hDC != nullptr) ::DeleteDC(m_hDC);
+}
+
+BOOL CDC::CreateCompatibleDC(HDC dc) {
+    if (m_owned && m_hDC != nullptr) ::DeleteDC(m_hDC);
+    m_hDC = ::CreateCompatibleDC(dc);
+    m_owned = m_hDC != nullptr;
+    return m_owned;
+}
+
+void CDC::FillSolidRect(const RECT& rect, COLORREF colour) {
+    const COLORREF old = ::SetBkColor(m_hDC, colour);
+    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::SetBkColor(m_hDC, old);
+}
+
+void CDC::Draw3dRect(const RECT& rect, COLORREF topLeft, COLORREF bottomRight) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    FillSolidRect(CRect(rect.left, rect.top, rect.right - 1, rect.top + 1), topLeft);
+    FillSolidRect(CRect(rect.left, rect.top, rect.left + 1, rect.bottom - 1), topLeft);
+    FillSolidRect(CRect(rect.right - 1, rect.top, rect.right, rect.top + height), bottomRight);
+    FillSolidRect(CRect(rect.left, rect.bottom - 1, rect.left + width, rect.bottom), bottomRight);
+}
+
+int CDC::DrawText(const std::string& text, RECT rect, UINT format) {
+    return ::DrawTextA(m_hDC, text.c_str(), static_cast<int>(text.size()), &rect, format);
+}
+
+void CDC::DrawBitmap(HBITMAP bitmap, int x, int y, int width, int height) {
+    if (bitmap == nullptr) return;
+    CDC source;
+    if (!source.CreateCompatibleDC(m_hDC)) return;
+    SelectedObject selected(source, bitmap);
+    BitBlt(x, y, width, height, source, 0, 0, SRCCOPY);
+}
+
+CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
+
+CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+
+CClientDC::CClientDC(HWND hwnd) : m_hWnd(hwnd) { m_hDC = ::GetDC(hwnd); }
+
+CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, m_hDC); }
+
+}  // namespace cantivo::ui

@@ -1,0 +1,16 @@
+#include "ui/framework/message_box.h"
+
+#include "engine/error_code.h"
+#include "platform/message_box.h"
+
+namespace cantivo::ui {
+
+int AfxMessageBox(const std::string& text, UINT type) { return platform::ShowMessageBox(text, type); }
+
+void ReportModuleError(std::int32_t code) {
+    SetErrorCode(code);
+    ShowError();
+    SetErrorCode(kNoError);
+}
+
+}  // namespace cantivo::ui

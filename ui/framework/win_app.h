@@ -1,0 +1,29 @@
+// The application object of a DLL: one per module, alive while it is loaded.
+// It keeps the instance handle the entry point receives and makes that module
+// the source of resources.
+#pragma once
+
+#include <windows.h>
+
+namespace cantivo::ui {
+
+class CWinApp {
+public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // Nonzero on success; zero makes the module refuse to load.
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+
+    HINSTANCE m_hInstance = nullptr;
+};
+
+CWinApp* AfxGetApp();
+
+// The DLL entry point's work for process attach and detach.
+BOOL AfxDllMain(HINSTANCE instance, DWORD reason);
+
+}  // namespace cantivo::ui
