@@ -28,7 +28,7 @@ std::string ClassIdString(REFCLSID id) {
 
 std::string ModuleFile() {
     char path[MAX_PATH] = {};
-    GetModuleFileNameA(theApp.ResourceInstance(), path, MAX_PATH);
+    GetModuleFileNameA(theApp.m_hInstance, path, MAX_PATH);
     return path;
 }
 

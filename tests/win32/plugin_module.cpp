@@ -25,7 +25,7 @@ DWORD RunAndWait(const std::string& commandLine) {
     std::string line = commandLine;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return static_cast<DWORD>(-1);
-    WaitForSingleObject(process.hProcess, 60000);
+    WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hProcess);
