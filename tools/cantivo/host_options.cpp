@@ -63,6 +63,7 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
         {"--piano-roll", [](HostOptions& o, const std::string&, const std::string& v) { o.pianoRoll = v; }},
         {"--style", [](HostOptions& o, const std::string&, const std::string& v) { SetStyle(o, v); }},
         {"--state", [](HostOptions& o, const std::string&, const std::string& v) { o.stateFile = v; }},
+        {"--save-state", [](HostOptions& o, const std::string&, const std::string& v) { o.saveState = v; }},
         {"--depth",
          [](HostOptions& o, const std::string& option, const std::string& v) {
              const auto [index, value] = ParameterValue(option, v, kMaxDepth);
@@ -176,6 +177,7 @@ std::string UsageText() {
            "  --style FOLDER/NAME    the style STYLES/FOLDER/NAME.cnv beside the plug-in\n"
            "  --state FILE           the filter's 636-byte settings (a qvb20.sta); options\n"
            "                         given here change what it holds\n"
+           "  --save-state FILE      write the settings handed to the filter, for --state\n"
            "  --depth NAME=N         a parameter's depth, 0..200 (default 100)\n"
            "  --random NAME=N        a parameter's randomness, 0..30 (default 20)\n"
            "  --mute NAME            switch a parameter off; --unmute NAME switches it on\n"

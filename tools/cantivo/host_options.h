@@ -25,6 +25,7 @@ struct HostOptions {
     std::string styleFolder;
     std::string styleName;
     std::string stateFile;
+    std::string saveState;  // where to write the settings handed to the filter
 
     // Per parameter index 0..7; unset entries keep the record's value.
     std::array<std::optional<std::uint16_t>, kParameterCount> depth;

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "midi/midi_file_io.h"
-#include "platform/files.h"
 #include "tools/cantivo/change_report.h"
 #include "tools/cantivo/filter_run.h"
 #include "tools/cantivo/filter_source.h"
@@ -39,11 +39,19 @@ std::string Absolute(const std::string& path) {
     return error ? path : absolute.string();
 }
 
+std::optional<std::vector<std::uint8_t>> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
 std::optional<SettingsRecord> Settings(const HostOptions& options, const std::string& moduleFolder,
                                        std::string& problem) {
     std::optional<SettingsRecord> record;
     if (!options.stateFile.empty()) {
-        const auto bytes = platform::ReadWholeFile(options.stateFile);
+        const auto bytes = ReadBytes(options.stateFile);
         if (!bytes) {
             problem = options.stateFile + ": cannot be read";
             return std::nullopt;
@@ -66,14 +74,15 @@ std::optional<SettingsRecord> Settings(const HostOptions& options, const std::st
     return record;
 }
 
-bool WriteText(const std::string& path, const std::string& text) {
+bool WriteBytes(const std::string& path, const void* data, std::size_t size) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
+    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
     return static_cast<bool>(out.flush());
 }
 
 int Run(HostOptions options) {
-    for (std::string* path : {&options.input, &options.output, &options.pianoRoll, &options.stateFile})
+    for (std::string* path :
+         {&options.input, &options.output, &options.pianoRoll, &options.stateFile, &options.saveState})
         *path = Absolute(*path);
     const std::string moduleFolder = ProgramFolder();
 
@@ -95,8 +104,15 @@ int Run(HostOptions options) {
 
     if (!options.output.empty() && !midi::WriteMidiFile(options.output, *output))
         return Fail(options.output + ": cannot be written");
-    if (!options.pianoRoll.empty() && !WriteText(options.pianoRoll, PianoRollSvg(read.file, *output)))
-        return Fail(options.pianoRoll + ": cannot be written");
+    if (!options.pianoRoll.empty()) {
+        const std::string svg = PianoRollSvg(read.file, *output);
+        if (!WriteBytes(options.pianoRoll, svg.data(), svg.size())) return Fail(options.pianoRoll + ": cannot be written");
+    }
+    if (!options.saveState.empty()) {
+        const SettingsBytes bytes = ToBytes(*settings);
+        if (!WriteBytes(options.saveState, bytes.data(), bytes.size()))
+            return Fail(options.saveState + ": cannot be written");
+    }
     if (options.report) std::cout << FormatReport(CompareFiles(read.file, *output));
     return std::cout.flush() ? 0 : kExitFailure;
 }
