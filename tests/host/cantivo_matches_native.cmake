@@ -1,0 +1,31 @@
+# The same style over the same piece must give the same bytes from the native
+# host driving the core and from the Windows host driving QVB20x64.dll.
+#   cmake -DRUN=<wine-run and prefix> -DCANTIVO=<cantivo.exe> -DNATIVE=<native cantivo> -DREQUIRED=<ON|OFF>
+#         -DEXAMPLE=<example.mid> -DSTYLE=<Folder/Name> -DWORK=<folder> -P cantivo_matches_native.cmake
+if(NOT EXISTS ${NATIVE})
+  if(REQUIRED)
+    message(FATAL_ERROR "the native host ${NATIVE} is missing")
+  endif()
+  message("the native host ${NATIVE} is not built: skipped")
+  return()
+endif()
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+function(compare name)
+  execute_process(COMMAND ${NATIVE} ${EXAMPLE} --style ${STYLE} ${ARGN} -o ${WORK}/${name}-native.mid
+                  RESULT_VARIABLE native_rc ERROR_VARIABLE native_err)
+  execute_process(COMMAND ${RUN} ${CANTIVO} ${EXAMPLE} --style ${STYLE} ${ARGN} -o ${WORK}/${name}-windows.mid
+                  RESULT_VARIABLE windows_rc ERROR_VARIABLE windows_err)
+  if(NOT native_rc EQUAL 0 OR NOT windows_rc EQUAL 0)
+    message(FATAL_ERROR "${name}: native exit ${native_rc}, Windows exit ${windows_rc}\n${native_err}\n${windows_err}")
+  endif()
+  file(SHA256 ${WORK}/${name}-native.mid native)
+  file(SHA256 ${WORK}/${name}-windows.mid windows)
+  if(NOT native STREQUAL windows)
+    message(FATAL_ERROR "${name}: the native and the Windows host wrote different files")
+  endif()
+endfunction()
+
+compare(plain)
+compare(settings --depth start=180 --random velocity=30 --depth duration=40 --velocity 96 --no-modulation)

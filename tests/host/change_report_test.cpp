@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "tools/cantivo/change_report.h"
+#include "tools/cantivo/piano_roll.h"
+
+namespace cantivo::host {
+namespace {
+
+using midi::MakeController;
+using midi::MakeNote;
+using midi::MakePitchWheel;
+using midi::MidiFile;
+using midi::MidiTrack;
+
+MidiFile OneTrack(std::vector<midi::MidiEvent> events) {
+    MidiTrack track;
+    track.events = {midi::MakeMeta(0, midi::kMetaTrackName, {'L', 'e', 'a', 'd'})};
+    track.events.insert(track.events.end(), events.begin(), events.end());
+    return MidiFile{1, 480, {track}};
+}
+
+TEST(ChangeReport, PairsNotesByOrderWithinTheirKeyAndChannel) {
+    // Two notes of key 60 swap their velocities' order only if paired wrongly.
+    const MidiFile before = OneTrack({MakeNote(0, 0, 60, 100, 240), MakeNote(480, 0, 60, 50, 240),
+                                      MakeNote(480, 1, 60, 70, 480), MakeNote(960, 0, 64, 80, 100)});
+    const MidiFile after = OneTrack({MakeNote(10, 0, 60, 100, 240), MakeNote(470, 0, 60, 55, 240),
+                                     MakeNote(480, 1, 60, 70, 400), MakeNote(990, 0, 64, 80, 100)});
+    const ChangeReport report = CompareFiles(before, after);
+    const NoteChanges& n = report.notes;
+    EXPECT_EQ(n.before, 4);
+    EXPECT_EQ(n.after, 4);
+    EXPECT_EQ(n.paired, 4);
+    EXPECT_EQ(n.moved, 3);
+    EXPECT_EQ(n.earlier, 1);
+    EXPECT_EQ(n.later, 2);
+    EXPECT_EQ(n.shift.low, -10);
+    EXPECT_EQ(n.shift.high, 30);
+    EXPECT_EQ(n.shiftSum, 30);
+    EXPECT_EQ(n.velocityChanged, 1);
+    EXPECT_EQ(n.durationChanged, 1);
+    EXPECT_EQ(n.velocityBefore.low, 50);
+    EXPECT_EQ(n.velocityAfter.low, 55);
+    EXPECT_EQ(n.durationAfter.high, 400);
+    ASSERT_EQ(report.tracks.size(), 1u);
+    EXPECT_EQ(report.tracks[0].name, "Lead");
+
+    const std::string text = FormatReport(report);
+    EXPECT_NE(text.find("moved: 3 of 4 (1 earlier, 2 later), by -10..+30 ticks, mean +10.0"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("velocity: 50..100 before, 55..100 after (1 changed)"), std::string::npos) << text;
+    EXPECT_NE(text.find("track \"Lead\": 4 notes, 3 moved"), std::string::npos) << text;
+}
+
+TEST(ChangeReport, CountsControllersAddedAndThinnedPerKind) {
+    const MidiFile before = OneTrack({MakeController(0, 0, 11, 100), MakeController(10, 0, 11, 101),
+                                      MakeController(20, 0, 11, 102), MakePitchWheel(0, 0, 100),
+                                      MakeController(0, 0, 1, 5)});
+    const MidiFile after = OneTrack({MakeController(0, 0, 11, 100), MakeController(20, 0, 11, 102),
+                                     MakePitchWheel(0, 0, 100), MakeController(0, 0, 10, 64),
+                                     MakeController(0, 0, 1, 5), MakeController(30, 0, 1, 9)});
+    const ChangeReport report = CompareFiles(before, after);
+    ASSERT_EQ(report.controllers.size(), 4u);
+    const auto expect = [&](std::size_t i, int controller, int b, int a, int added, int removed) {
+        const ControllerChanges& c = report.controllers[i];
+        EXPECT_EQ((std::array{c.controller, c.before, c.after, c.added, c.removed}),
+                  (std::array{controller, b, a, added, removed}));
+    };
+    expect(0, kPitchWheel, 1, 1, 0, 0);
+    expect(1, 1, 1, 2, 1, 0);
+    expect(2, 10, 0, 1, 1, 0);
+    expect(3, 11, 3, 2, 0, 1);
+    EXPECT_NE(FormatReport(report).find("CC11 expression: 3 before, 2 after (0 added, 1 removed or thinned)"),
+              std::string::npos);
+}
+
+TEST(ChangeReport, ATrackMissingOnOneSideCountsAsEmpty) {
+    MidiFile before = OneTrack({MakeNote(0, 0, 60, 100, 240)});
+    const MidiFile after{1, 480, {}};
+    const ChangeReport report = CompareFiles(before, after);
+    EXPECT_EQ(report.notes.before, 1);
+    EXPECT_EQ(report.notes.after, 0);
+    EXPECT_EQ(report.notes.paired, 0);
+    EXPECT_NE(FormatReport(report).find("moved: 0 of 0\n"), std::string::npos);
+    EXPECT_NE(FormatReport(CompareFiles(after, after)).find("Controllers: none"), std::string::npos);
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+TEST(PianoRoll, DrawsEveryNoteOfBothSidesOnOneScale) {
+    const MidiFile before = OneTrack({MakeNote(0, 0, 60, 127, 960), MakeNote(960, 0, 72, 1, 960)});
+    const MidiFile after = OneTrack({MakeNote(0, 0, 60, 127, 1920)});
+    const std::string svg = PianoRollSvg(before, after);
+    EXPECT_EQ(svg.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\"", 0), 0u);
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+    EXPECT_EQ(Count(svg, "fill-opacity"), 3u);
+    EXPECT_EQ(Count(svg, ">Before<"), 1u);
+    EXPECT_EQ(Count(svg, ">After<"), 1u);
+    // Both panels span the same 1920 ticks: the long note after is as wide as
+    // the two before together, and the loudest note is drawn fully opaque.
+    EXPECT_EQ(Count(svg, "width=\"400.00\" height"), 2u) << svg;
+    EXPECT_EQ(Count(svg, "width=\"800.00\" height=\"10.00\" fill=\"#1f77b4\" fill-opacity=\"1.00\""), 1u) << svg;
+    // Bar lines at every 1920 ticks of 4/4 (the default): none inside a one-bar piece.
+    EXPECT_EQ(Count(svg, "stroke=\"#e4e4e4\""), 0u);
+}
+
+TEST(PianoRoll, AnEmptyFileGivesAnEmptyPicture) {
+    const std::string svg = PianoRollSvg(MidiFile{}, MidiFile{});
+    EXPECT_EQ(Count(svg, "fill-opacity"), 0u);
+    EXPECT_EQ(Count(svg, "</svg>"), 1u);
+}
+
+}  // namespace
+}  // namespace cantivo::host

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "engine/midi_filter.h"
+#include "engine/module_folder.h"
+#include "midi/midi_file_io.h"
+#include "tests/host/bundled_style.h"
+#include "tests/support/message_capture.h"
+#include "tools/cantivo/filter_run.h"
+#include "tools/cantivo/style_choice.h"
+
+namespace cantivo::host {
+namespace {
+
+using midi::MidiEvent;
+using midi::MidiEventKind;
+using midi::MidiFile;
+
+// A filter that writes down what the host asks of it, and passes events on.
+class RecordingFilter final : public IMfxEventFilter, public IPersistStream {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (IsEqualGUID(riid, IID_IPersistStream)) {
+            *ppv = static_cast<IPersistStream*>(this);
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    HRESULT STDMETHODCALLTYPE Connect(IUnknown* host) override {
+        calls.push_back("Connect");
+        IHostMeter* meter = nullptr;
+        if (FAILED(host->QueryInterface(IID_IHostMeter, reinterpret_cast<void**>(&meter)))) return E_FAIL;
+        std::int32_t first = 0;
+        meter->GetMeter(0, &first, &beats, &beatUnitPower);
+        meter->Release();
+        return connectResult;
+    }
+    HRESULT STDMETHODCALLTYPE Disconnect() override {
+        calls.push_back("Disconnect");
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OnStart(std::int32_t) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnLoop(std::int32_t, std::int32_t) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnStop(std::int32_t) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE ProcessEvents(std::int32_t, std::int32_t, IHostEventQueue* input,
+                                            IHostEventQueue* output) override {
+        std::int32_t count = 0;
+        input->GetCount(&count);
+        calls.push_back("ProcessEvents " + std::to_string(count));
+        for (std::int32_t i = 0; i < count; ++i) {
+            HostEvent event{};
+            input->GetAt(i, &event);
+            if (event.type == kHostNote) event.time += shift;
+            output->Add(&event);
+        }
+        return static_cast<int>(calls.size()) == failProcessingAtCall ? E_FAIL : S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE CopyEvents(IHostEventQueue*, IHostEventQueue*) override { return E_NOTIMPL; }
+
+    HRESULT STDMETHODCALLTYPE GetClassID(CLSID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE IsDirty() override { return S_FALSE; }
+    HRESULT STDMETHODCALLTYPE Load(IStream* stream) override {
+        calls.push_back("Load");
+        loaded.resize(700);
+        ULONG read = 0;
+        stream->Read(loaded.data(), static_cast<ULONG>(loaded.size()), &read);
+        loaded.resize(read);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Save(IStream*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetSizeMax(ULARGE_INTEGER*) override { return E_NOTIMPL; }
+
+    std::vector<std::string> calls;
+    std::vector<std::uint8_t> loaded;
+    std::int32_t beats = 0;
+    std::int32_t beatUnitPower = 0;
+    std::int32_t shift = 0;
+    HRESULT connectResult = S_OK;
+    int failProcessingAtCall = -1;
+};
+
+MidiFile SmallFile() {
+    MidiFile file{1, 240, {}};
+    midi::MidiTrack track;
+    track.events = {midi::MakeMeta(0, midi::kMetaTimeSignature, {6, 3, 24, 8}), midi::MakeNote(0, 1, 60, 90, 120),
+                    midi::MakeController(0, 1, 7, 100), midi::MakeNote(240, 1, 62, 80, 120)};
+    track.endTime = 480;
+    file.tracks = {track, midi::MidiTrack{{midi::MakeMeta(0, midi::kMetaTrackName, {'x'})}, 0}};
+    return file;
+}
+
+SettingsBytes SomeSettings() {
+    SettingsBytes bytes{};
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
+    return bytes;
+}
+
+TEST(FilterRun, ConnectsLoadsProcessesEachTrackWithChannelEventsAndDisconnects) {
+    RecordingFilter filter;
+    filter.shift = 5;
+    std::string problem;
+    const MidiFile input = SmallFile();
+    const auto output = RunFilter(filter, input, SomeSettings(), problem);
+    ASSERT_TRUE(output) << problem;
+    EXPECT_EQ(filter.calls, (std::vector<std::string>{"Connect", "Load", "ProcessEvents 4", "Disconnect"}));
+    const SettingsBytes settings = SomeSettings();
+    EXPECT_EQ(filter.loaded, std::vector<std::uint8_t>(settings.begin(), settings.end()));
+    EXPECT_EQ(filter.beats, 6);
+    EXPECT_EQ(filter.beatUnitPower, 3);
+
+    EXPECT_EQ(output->format, 1);
+    EXPECT_EQ(output->division, 240);
+    ASSERT_EQ(output->tracks.size(), 2u);
+    EXPECT_EQ(output->tracks[1], input.tracks[1]);
+    std::vector<std::uint32_t> noteTimes;
+    for (const MidiEvent& e : output->tracks[0].events)
+        if (e.kind == MidiEventKind::Note) noteTimes.push_back(e.time);
+    EXPECT_EQ(noteTimes, (std::vector<std::uint32_t>{5, 245}));
+    EXPECT_TRUE(output->tracks[0].events[0].IsMeta(midi::kMetaTimeSignature));
+}
+
+TEST(FilterRun, AFilterThatRefusesAStepEndsTheRunAndSaysWhich) {
+    RecordingFilter refusing;
+    refusing.connectResult = E_FAIL;
+    std::string problem;
+    EXPECT_FALSE(RunFilter(refusing, SmallFile(), SomeSettings(), problem));
+    EXPECT_EQ(problem, "the filter refused to connect (0x80004005)");
+    EXPECT_EQ(refusing.calls, std::vector<std::string>{"Connect"});
+
+    RecordingFilter failing;
+    failing.failProcessingAtCall = 3;
+    EXPECT_FALSE(RunFilter(failing, SmallFile(), SomeSettings(), problem));
+    EXPECT_EQ(problem, "track 1: processing failed (0x80004005)");
+    EXPECT_EQ(failing.calls.back(), "Disconnect");
+}
+
+// The core's filter with the bundled style over the example piece.
+class ExampleRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetModuleFolder(ProgramFolder());
+        const auto read = midi::ReadMidiFile(test::kExampleMidi);
+        ASSERT_TRUE(read.Ok());
+        input = read.file;
+        std::string problem;
+        const auto style = ReadStyle(ProgramFolder(), test::kBundledStyleFolder, test::kBundledStyleName, problem);
+        ASSERT_TRUE(style) << problem;
+        record = FreshSettings(style->header.StyleInitial);
+        options.styleFolder = test::kBundledStyleFolder;
+        options.styleName = test::kBundledStyleName;
+    }
+
+    MidiFile Run() {
+        ApplyOptions(record, options);
+        CMFCMidiFilter* filter = new CMFCMidiFilter;
+        std::string problem;
+        auto output = RunFilter(*filter, input, ToBytes(record), problem);
+        filter->Release();
+        EXPECT_TRUE(output) << problem;
+        EXPECT_TRUE(messages.messages.empty());
+        return output.value_or(MidiFile{});
+    }
+
+    static std::vector<MidiEvent> Notes(const midi::MidiTrack& track) {
+        std::vector<MidiEvent> notes;
+        for (const MidiEvent& e : track.events)
+            if (e.kind == MidiEventKind::Note) notes.push_back(e);
+        return notes;
+    }
+    // What the filter may change of a note; it hands every note back with release velocity 64.
+    using Played = std::tuple<std::uint32_t, int, int, int, std::uint32_t>;
+    static std::vector<Played> Playing(const midi::MidiTrack& track) {
+        std::vector<Played> notes;
+        for (const MidiEvent& e : Notes(track)) notes.emplace_back(e.time, e.channel, e.key, e.velocity, e.duration);
+        return notes;
+    }
+
+    test::MessageCapture messages;
+    MidiFile input;
+    SettingsRecord record{};
+    HostOptions options;
+};
+
+TEST_F(ExampleRun, TheStyleChangesTheNotesButKeepsEveryOne) {
+    const MidiFile output = Run();
+    ASSERT_EQ(output.tracks.size(), input.tracks.size());
+    EXPECT_EQ(output.tracks[0], input.tracks[0]);  // the conductor track
+    for (std::size_t t = 1; t < input.tracks.size(); ++t) {
+        const auto before = Playing(input.tracks[t]);
+        const auto after = Playing(output.tracks[t]);
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_NE(after, before) << "track " << t;
+    }
+}
+
+TEST_F(ExampleRun, MutedParametersLeaveTheNotesAsTheyWere) {
+    for (int k = 1; k < kParameterCount; ++k) options.muted[k] = true;
+    const MidiFile output = Run();
+    ASSERT_EQ(output.tracks.size(), input.tracks.size());
+    for (std::size_t t = 1; t < input.tracks.size(); ++t)
+        EXPECT_EQ(Playing(output.tracks[t]), Playing(input.tracks[t])) << "track " << t;
+}
+
+TEST_F(ExampleRun, DepthZeroSwitchesOneParameterOff) {
+    options.depth[3] = 0;  // velocity
+    const MidiFile output = Run();
+    ASSERT_EQ(output.tracks.size(), input.tracks.size());
+    int moved = 0;
+    for (std::size_t t = 1; t < input.tracks.size(); ++t) {
+        const auto before = Notes(input.tracks[t]);
+        auto after = Notes(output.tracks[t]);
+        ASSERT_EQ(after.size(), before.size());
+        std::multiset<std::tuple<int, int, int>> velocitiesBefore, velocitiesAfter;
+        for (const MidiEvent& e : before) velocitiesBefore.insert({e.channel, e.key, e.velocity});
+        for (const MidiEvent& e : after) velocitiesAfter.insert({e.channel, e.key, e.velocity});
+        EXPECT_EQ(velocitiesAfter, velocitiesBefore);
+        for (std::size_t i = 0; i < before.size(); ++i) moved += before[i].time != after[i].time;
+    }
+    EXPECT_GT(moved, 0);
+}
+
+TEST_F(ExampleRun, AFixedVelocityReachesEveryNote) {
+    options.velocity = 77;
+    options.muted[3] = true;
+    const MidiFile output = Run();
+    for (std::size_t t = 1; t < output.tracks.size(); ++t)
+        for (const MidiEvent& e : Notes(output.tracks[t])) EXPECT_EQ(e.velocity, 77);
+}
+
+}  // namespace
+}  // namespace cantivo::host

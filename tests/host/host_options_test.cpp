@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "tools/cantivo/host_options.h"
+#include "tools/cantivo/parameters.h"
+
+namespace cantivo::host {
+namespace {
+
+HostOptions Parsed(std::vector<std::string> args) {
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    EXPECT_TRUE(parsed.options) << parsed.error;
+    return parsed.options.value_or(HostOptions{});
+}
+
+std::string ErrorOf(std::vector<std::string> args) {
+    const ParsedCommandLine parsed = ParseCommandLine(args);
+    EXPECT_FALSE(parsed.options);
+    return parsed.error;
+}
+
+TEST(HostOptions, ReadsARunWithEveryKindOfSetting) {
+    const HostOptions o = Parsed({"in.mid", "--style", "Jazz/Swing", "-o", "out.mid", "--depth", "velocity=150",
+                                  "--random=start=10", "--depth", "variable=0", "--mute", "Modulation", "--unmute",
+                                  "wheel", "--velocity", "90", "--pan=0", "--no-wheel", "--report", "--piano-roll",
+                                  "roll.svg"});
+    EXPECT_EQ(o.action, HostAction::kRun);
+    EXPECT_EQ(o.input, "in.mid");
+    EXPECT_EQ(o.output, "out.mid");
+    EXPECT_EQ(o.pianoRoll, "roll.svg");
+    EXPECT_EQ(o.styleFolder, "Jazz");
+    EXPECT_EQ(o.styleName, "Swing");
+    EXPECT_EQ(o.depth[3], 150);
+    EXPECT_EQ(o.depth[7], 0);
+    EXPECT_EQ(o.random[1], 10);
+    EXPECT_EQ(o.muted[6], true);
+    EXPECT_EQ(o.muted[5], false);
+    EXPECT_FALSE(o.muted[3]);
+    EXPECT_EQ(o.velocity, 90);
+    EXPECT_EQ(o.pan, 0);
+    EXPECT_FALSE(o.expression);
+    EXPECT_TRUE(o.dropWheel);
+    EXPECT_FALSE(o.dropModulation);
+    EXPECT_TRUE(o.report);
+    EXPECT_FALSE(o.useCom);
+}
+
+TEST(HostOptions, NamesEveryParameterOnceByItsShortName) {
+    for (int index = 1; index <= 7; ++index) {
+        int found = 0;
+        for (const ParameterName& name : kParameterNames) {
+            if (name.index != index) continue;
+            ++found;
+            EXPECT_EQ(ParameterIndex(name.shortName), index);
+        }
+        EXPECT_EQ(found, 1) << index;
+    }
+    EXPECT_EQ(ParameterIndex("VELOCITY"), 3);
+    EXPECT_FALSE(ParameterIndex("velocit"));
+    EXPECT_FALSE(ParameterIndex(""));
+}
+
+TEST(HostOptions, HelpVersionAndListingNeedNothingElse) {
+    EXPECT_EQ(Parsed({"--help"}).action, HostAction::kHelp);
+    EXPECT_EQ(Parsed({"-h"}).action, HostAction::kHelp);
+    EXPECT_EQ(Parsed({"--version"}).action, HostAction::kVersion);
+    EXPECT_EQ(Parsed({"--list-styles"}).action, HostAction::kListStyles);
+    // Asking for help is never an error, whatever else is wrong.
+    EXPECT_EQ(Parsed({"in.mid", "--help", "--depth", "bogus=1"}).action, HostAction::kHelp);
+}
+
+TEST(HostOptions, AStateFileChoosesTheStyleAndTheReportAloneIsEnough) {
+    const HostOptions o = Parsed({"--state", "qvb20.sta", "in.mid", "--report"});
+    EXPECT_EQ(o.stateFile, "qvb20.sta");
+    EXPECT_TRUE(o.styleName.empty());
+    EXPECT_TRUE(o.output.empty());
+}
+
+TEST(HostOptions, RefusesBadLinesAndSaysWhy) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--bogus"}, "unknown option '--bogus'"},
+        {{"in.mid", "--style"}, "--style needs a value"},
+        {{"in.mid", "--style", "Swing", "-o", "x"}, "--style: expected FOLDER/NAME, got 'Swing'"},
+        {{"in.mid", "--style", "a/b/c", "-o", "x"}, "--style: expected FOLDER/NAME, got 'a/b/c'"},
+        {{"in.mid", "--style", "../b", "-o", "x"}, "--style: expected FOLDER/NAME, got '../b'"},
+        {{"in.mid", "--style", "a/", "-o", "x"}, "--style: expected FOLDER/NAME, got 'a/'"},
+        {{"in.mid", "--style", "a/b", "--depth", "velocity=201", "-o", "x"},
+         "--depth: expected an integer 0..200, got '201'"},
+        {{"in.mid", "--style", "a/b", "--depth", "velocity", "-o", "x"}, "--depth: expected NAME=VALUE, got 'velocity'"},
+        {{"in.mid", "--style", "a/b", "--depth", "tempo=1", "-o", "x"}, "--depth: unknown parameter 'tempo'"},
+        {{"in.mid", "--style", "a/b", "--random", "wheel=31", "-o", "x"},
+         "--random: expected an integer 0..30, got '31'"},
+        {{"in.mid", "--style", "a/b", "--random", "variable=5", "-o", "x"}, "--random: variable has a depth only"},
+        {{"in.mid", "--style", "a/b", "--velocity", "-1", "-o", "x"},
+         "--velocity: expected an integer 0..127, got '-1'"},
+        {{"in.mid", "--style", "a/b", "--pan", "64x", "-o", "x"}, "--pan: expected an integer 0..127, got '64x'"},
+        {{"in.mid", "--style", "a/b", "--report=yes"}, "--report takes no value"},
+        {{"a.mid", "b.mid", "--style", "a/b", "-o", "x"}, "more than one input file: 'b.mid'"},
+        {{"--style", "a/b", "-o", "x"}, "no input file given"},
+        {{"in.mid", "-o", "x"}, "no style chosen: give --style FOLDER/NAME or --state FILE"},
+        {{"in.mid", "--style", "a/b"}, "nothing to do: give -o OUTPUT, --report or --piano-roll FILE"},
+    };
+    for (const auto& [args, message] : cases) EXPECT_EQ(ErrorOf(args).substr(0, message.size()), message);
+}
+
+TEST(HostOptions, UsageNamesEveryOption) {
+    const std::string usage = UsageText();
+    for (const char* option : {"--style", "--state", "--save-state", "--depth", "--random", "--mute", "--unmute", "--velocity",
+                               "--expression", "--pan", "--no-wheel", "--no-modulation", "--report", "--piano-roll",
+                               "--list-styles", "--com", "--help", "--version", "-o"})
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
+    EXPECT_NE(usage.find(ParameterNameList()), std::string::npos);
+}
+
+}  // namespace
+}  // namespace cantivo::host

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "engine/midi_filter.h"
+#include "engine/module_folder.h"
+#include "engine/persisted_settings.h"
+#include "platform/files.h"
+#include "styles/style_settings.h"
+#include "tests/host/bundled_style.h"
+#include "tests/support/message_capture.h"
+#include "tests/support/test_host.h"
+#include "tools/cantivo/memory_stream.h"
+#include "tools/cantivo/settings_record.h"
+#include "tools/cantivo/style_choice.h"
+
+namespace cantivo::host {
+namespace {
+
+static_assert(offsetof(SettingsRecord, szStyleName) == kPersistedOffsets[1]);
+static_assert(offsetof(SettingsRecord, params) == kPersistedOffsets[2]);
+static_assert(offsetof(SettingsRecord, initial) == kPersistedOffsets[3]);
+static_assert(offsetof(SettingsRecord, muted) == kPersistedOffsets[4]);
+static_assert(offsetof(SettingsRecord, axis) == kPersistedOffsets[5]);
+static_assert(sizeof(SettingsRecord) == kPersistedBytes);
+
+InitialValues StyleInitial() {
+    InitialValues initial{0, 0, 1, 0, 1, 0, 90, 80, 70, 30};
+    return initial;
+}
+
+// The core's filter, connected to a test host in the folder of this program,
+// where the rule modules and the bundled styles are.
+class RealFilter : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetModuleFolder(ProgramFolder());
+        host.AddRef();  // the filter releases the host object it is given
+        ASSERT_EQ(filter->Connect(&host), S_OK);
+    }
+    void TearDown() override {
+        filter->Disconnect();
+        filter->Release();
+    }
+    SettingsBytes Saved() {
+        MemoryStream stream;
+        EXPECT_EQ(filter->Save(&stream, 1), S_OK);
+        EXPECT_EQ(stream.bytes.size(), sizeof(SettingsRecord));
+        SettingsBytes bytes{};
+        std::memcpy(bytes.data(), stream.bytes.data(), std::min(bytes.size(), stream.bytes.size()));
+        return bytes;
+    }
+
+    test::MessageCapture messages;
+    test::TestHost host;
+    CMFCMidiFilter* filter = new CMFCMidiFilter;
+};
+
+TEST_F(RealFilter, FreshSettingsAreWhatThePageMakesWhenAStyleIsChosen) {
+    // The page, choosing a style on a filter that is not yet processing.
+    filter->m_StyleInitial = StyleInitial();
+    ApplyStyleInitialValues(*filter);
+    ResetParamsAndMutes(*filter);
+    EXPECT_EQ(ToBytes(FreshSettings(StyleInitial())), Saved());
+}
+
+TEST_F(RealFilter, LoadingTheRecordChoosesTheStyleAndSwitchesProcessingOn) {
+    SettingsRecord record = FreshSettings(StyleInitial());
+    HostOptions options;
+    options.styleFolder = test::kBundledStyleFolder;
+    options.styleName = test::kBundledStyleName;
+    options.muted[6] = true;
+    ApplyOptions(record, options);
+    MemoryStream stream(ToBytes(record));
+    ASSERT_EQ(filter->Load(&stream), S_OK);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(filter->m_bBypass, 0u);
+
+    std::string problem;
+    const auto style = ReadStyle(ProgramFolder(), test::kBundledStyleFolder, test::kBundledStyleName, problem);
+    ASSERT_TRUE(style) << problem;
+    EXPECT_EQ(filter->m_nSlotCount, style->slots.size());
+    for (int k = 0; k < kParameterCount; ++k) EXPECT_EQ(filter->m_abLocked[k], style->header.abUsed[k] ? 0u : 1u);
+    EXPECT_EQ(Saved(), ToBytes(record));
+}
+
+TEST(SettingsRecord, OptionsChangeOnlyWhatTheyName) {
+    const SettingsRecord fresh = FreshSettings(StyleInitial());
+    SettingsRecord record = fresh;
+    HostOptions options;
+    options.styleFolder = "Folk";
+    options.styleName = "Reel";
+    options.depth[1] = 0;
+    options.depth[7] = 200;
+    options.random[2] = 30;
+    options.muted[3] = true;
+    options.muted[0] = false;
+    options.velocity = 64;
+    options.dropModulation = true;
+    ApplyOptions(record, options);
+
+    EXPECT_STREQ(record.szStyleFolder, "Folk");
+    EXPECT_STREQ(record.szStyleName, "Reel");
+    SettingsRecord expected = fresh;
+    std::memcpy(expected.szStyleFolder, record.szStyleFolder, kNameFieldBytes);
+    std::memcpy(expected.szStyleName, record.szStyleName, kNameFieldBytes);
+    expected.params.aEntry[1].wDepth = 0;
+    expected.params.wVariableDepth = 200;
+    expected.params.aEntry[2].wRandom = 30;
+    expected.muted[3] = 1;
+    expected.muted[0] = 0;
+    expected.initial.bKeepVelocity = 0;
+    expected.initial.wVelocity = 64;
+    expected.initial.bKeepModulation = 0;
+    EXPECT_EQ(ToBytes(record), ToBytes(expected));
+}
+
+TEST(SettingsRecord, FreshSettingsKeepTheTempoAndLeaveOnlyTheRowlessParameterMuted) {
+    const SettingsRecord record = FreshSettings(StyleInitial());
+    EXPECT_EQ(record.initial.bKeepTempo, 1u);
+    EXPECT_EQ(record.initial.wTempo, 120);
+    EXPECT_EQ(record.initial.wVelocity, 80);
+    EXPECT_EQ(record.initial.bKeepExpression, 1u);
+    EXPECT_EQ(record.muted[0], 1u);
+    for (int k = 1; k < kParameterCount; ++k) EXPECT_EQ(record.muted[k], 0u) << k;
+    EXPECT_EQ(record.szStyleFolder[0], '\0');
+}
+
+TEST(SettingsRecord, AStateFileMustHoldExactlyTheRecord) {
+    const SettingsBytes bytes = ToBytes(FreshSettings(StyleInitial()));
+    EXPECT_FALSE(SettingsFromBytes(std::span(bytes).first(635)));
+    std::vector<std::uint8_t> longer(bytes.begin(), bytes.end());
+    longer.push_back(0);
+    EXPECT_FALSE(SettingsFromBytes(longer));
+    const auto back = SettingsFromBytes(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(ToBytes(*back), bytes);
+
+    // Names that fill their field are cut at its last byte.
+    SettingsBytes unterminated = bytes;
+    std::fill_n(unterminated.begin(), 2 * kNameFieldBytes, 'x');
+    const auto cut = SettingsFromBytes(unterminated);
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(std::strlen(cut->szStyleFolder), kNameFieldBytes - 1);
+    EXPECT_EQ(std::strlen(cut->szStyleName), kNameFieldBytes - 1);
+}
+
+}  // namespace
+}  // namespace cantivo::host

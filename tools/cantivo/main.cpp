@@ -1,0 +1,140 @@
+// cantivo: a command-line host for the Cantivo filter. It drives the filter
+// the way a sequencer does, through IMfxEventFilter and IPersistStream alone.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "midi/midi_file_io.h"
+#include "tools/cantivo/change_report.h"
+#include "tools/cantivo/filter_run.h"
+#include "tools/cantivo/filter_source.h"
+#include "tools/cantivo/host_options.h"
+#include "tools/cantivo/input_checks.h"
+#include "tools/cantivo/piano_roll.h"
+#include "tools/cantivo/settings_record.h"
+#include "tools/cantivo/style_choice.h"
+
+namespace {
+
+using namespace cantivo;
+using namespace cantivo::host;
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+int Fail(const std::string& problem) {
+    std::cerr << "cantivo: " << problem << "\n";
+    return kExitFailure;
+}
+
+// The filter makes its own folder the current one when it connects, so every
+// path the user gave is fixed before that.
+std::string Absolute(const std::string& path) {
+    if (path.empty()) return path;
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+std::optional<std::vector<std::uint8_t>> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::optional<SettingsRecord> Settings(const HostOptions& options, const std::string& moduleFolder,
+                                       std::string& problem) {
+    std::optional<SettingsRecord> record;
+    if (!options.stateFile.empty()) {
+        const auto bytes = ReadBytes(options.stateFile);
+        if (!bytes) {
+            problem = options.stateFile + ": cannot be read";
+            return std::nullopt;
+        }
+        record = SettingsFromBytes(*bytes);
+        if (!record) {
+            problem = options.stateFile + ": not a state file: " + std::to_string(bytes->size()) +
+                      " bytes, expected " + std::to_string(sizeof(SettingsRecord));
+            return std::nullopt;
+        }
+    } else {
+        const auto style = ReadStyle(moduleFolder, options.styleFolder, options.styleName, problem);
+        if (!style) return std::nullopt;
+        record = FreshSettings(style->header.StyleInitial);
+    }
+    ApplyOptions(*record, options);
+    // A state file names its style; it must be there before the filter looks.
+    if (!ReadStyle(moduleFolder, FieldText(record->szStyleFolder), FieldText(record->szStyleName), problem))
+        return std::nullopt;
+    return record;
+}
+
+bool WriteBytes(const std::string& path, const void* data, std::size_t size) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+    return static_cast<bool>(out.flush());
+}
+
+int Run(HostOptions options) {
+    for (std::string* path :
+         {&options.input, &options.output, &options.pianoRoll, &options.stateFile, &options.saveState})
+        *path = Absolute(*path);
+    const std::string moduleFolder = ProgramFolder();
+
+    const midi::MidiReadResult read = midi::ReadMidiFile(options.input);
+    if (!read.Ok()) return Fail(options.input + ": " + read.error->Describe());
+    for (const midi::MidiProblem& warning : read.warnings)
+        std::cerr << "cantivo: " << options.input << ": warning: " << warning.Describe() << "\n";
+    if (const auto reason = UnprocessableReason(read.file)) return Fail(options.input + ": " + *reason);
+
+    std::string problem;
+    const auto settings = Settings(options, moduleFolder, problem);
+    if (!settings) return Fail(problem);
+
+    auto source = ObtainFilter(options.useCom, problem);
+    if (!source) return Fail(problem);
+    const auto output = RunFilter(source->Filter(), read.file, ToBytes(*settings), problem);
+    source.reset();
+    if (!output) return Fail(problem);
+
+    if (!options.output.empty() && !midi::WriteMidiFile(options.output, *output))
+        return Fail(options.output + ": cannot be written");
+    if (!options.pianoRoll.empty()) {
+        const std::string svg = PianoRollSvg(read.file, *output);
+        if (!WriteBytes(options.pianoRoll, svg.data(), svg.size())) return Fail(options.pianoRoll + ": cannot be written");
+    }
+    if (!options.saveState.empty()) {
+        const SettingsBytes bytes = ToBytes(*settings);
+        if (!WriteBytes(options.saveState, bytes.data(), bytes.size()))
+            return Fail(options.saveState + ": cannot be written");
+    }
+    if (options.report) std::cout << FormatReport(CompareFiles(read.file, *output));
+    return std::cout.flush() ? 0 : kExitFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const ParsedCommandLine parsed = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) {
+        std::cerr << "cantivo: " << parsed.error << "\nTry 'cantivo --help' for more information.\n";
+        return kExitUsage;
+    }
+    switch (parsed.options->action) {
+    case HostAction::kHelp: std::cout << UsageText(); return 0;
+    case HostAction::kVersion: std::cout << "cantivo " << CANTIVO_VERSION << "\n"; return 0;
+    case HostAction::kListStyles: {
+        const std::string listing = StyleListing(ProgramFolder());
+        if (listing.empty()) return Fail("no style folders in " + ProgramFolder() + "STYLES");
+        std::cout << listing;
+        return 0;
+    }
+    case HostAction::kRun: break;
+    }
+    return Run(*parsed.options);
+}
