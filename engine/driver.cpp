@@ -30,9 +30,7 @@ HRESULT CMFCMidiFilter::Connect(IUnknown* host) {
         return E_FAIL;
     }
     if (!InitializeState()) {
-        SetErrorCode(kErrRulesNotFound);
-        ShowError();
-        SetErrorCode(kNoError);
+        ReportError(kErrRulesNotFound);
         return E_FAIL;
     }
     return S_OK;

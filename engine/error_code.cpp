@@ -50,4 +50,10 @@ void ShowError() {
     platform::ShowMessageBox(ErrorMessage(code), platform::kMessageOk | platform::kMessageIconStop);
 }
 
+void ReportError(std::int32_t code) {
+    SetErrorCode(code);
+    ShowError();
+    SetErrorCode(kNoError);
+}
+
 }  // namespace cantivo

@@ -38,4 +38,8 @@ const char* ErrorMessage(std::int32_t code);
 // A modal box with the current code's text, the stop icon and OK.
 void ShowError();
 
+// How a failure is reported to the user: sets the code, shows its message and
+// sets the code back to 0.
+void ReportError(std::int32_t code);
+
 }  // namespace cantivo

@@ -15,9 +15,7 @@ namespace cantivo {
 namespace {
 
 bool Fail(std::int32_t code) {
-    SetErrorCode(code);
-    ShowError();
-    SetErrorCode(kNoError);
+    ReportError(code);
     return false;
 }
 

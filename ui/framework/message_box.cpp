@@ -7,10 +7,6 @@ namespace cantivo::ui {
 
 int AfxMessageBox(const std::string& text, UINT type) { return platform::ShowMessageBox(text, type); }
 
-void ReportModuleError(std::int32_t code) {
-    SetErrorCode(code);
-    ShowError();
-    SetErrorCode(kNoError);
-}
+void ReportModuleError(std::int32_t code) { ReportError(code); }
 
 }  // namespace cantivo::ui
