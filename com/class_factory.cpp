@@ -3,6 +3,7 @@
 #include <new>
 
 #include "engine/midi_filter.h"
+#include "styles/windowless_view.h"
 
 namespace cantivo {
 
@@ -39,6 +40,7 @@ HRESULT CMidiFilterFactory::CreateInstance(IUnknown* outer, REFIID riid, void** 
     if (outer) return CLASS_E_NOAGGREGATION;
     auto* filter = new (std::nothrow) CMFCMidiFilter;
     if (!filter) return E_OUTOFMEMORY;
+    filter->m_pWindowlessView = &WindowlessView();
     const HRESULT result = filter->QueryInterface(riid, ppv);
     filter->Release();
     return result;

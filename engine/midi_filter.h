@@ -8,12 +8,11 @@
 #include "cantivo/mfx.h"
 #include "cantivo/movable_memory.h"
 #include "cantivo/rule_module.h"
+#include "engine/filter_view.h"
 #include "engine/rule_slot.h"
 #include "platform/critical_section.h"
 
 namespace cantivo {
-
-class CMFCSamplePropPage;
 
 // Live filter objects; the module may unload only when none is left.
 extern std::atomic<std::int32_t> g_objectCount;
@@ -110,10 +109,12 @@ public:
     std::uint16_t m_wTimeBase = 120;
     std::uint32_t m_bLoaded = 0;
     std::uint32_t m_bBypass = 1;
-    CMFCSamplePropPage* m_pPage = nullptr;
-    // The open page's refresh from state, set and cleared with m_pPage: after a
-    // stream load it re-selects the stored style and reloads it with the window.
-    void (*m_pfnRefreshPage)(CMFCSamplePropPage* page) = nullptr;
+    // The open page, set and cleared by the page's window: a stream load
+    // refreshes it from the state.
+    FilterView* m_pPage = nullptr;
+    // Without a page, a stream load reloads the style through this view; with
+    // neither, the slots stay as they are.
+    FilterView* m_pWindowlessView = nullptr;
 
     // Input events before this index that intake handed straight to the
     // output, so that a failed run's pass-through does not send them twice.

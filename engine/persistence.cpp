@@ -5,7 +5,6 @@
 
 #include "engine/midi_filter.h"
 #include "engine/persisted_settings.h"
-#include "engine/style_reload.h"
 
 namespace cantivo {
 
@@ -42,10 +41,10 @@ HRESULT CMFCMidiFilter::Load(IStream* stream) {
     }
     m_bDirty = 0;
 
-    if (m_pPage && m_pfnRefreshPage) {
-        m_pfnRefreshPage(m_pPage);
-    } else {
-        ReloadStyleWithoutWindow(*this);
+    if (m_pPage) {
+        m_pPage->RefreshFromState(*this);
+    } else if (m_pWindowlessView) {
+        m_pWindowlessView->ReloadStyle(*this);
     }
     m_bLoaded = 1;
     m_bBypass = 0;

@@ -5,7 +5,6 @@
 
 #include "engine/error_code.h"
 #include "engine/module_folder.h"
-#include "engine/style_reload.h"
 #include "platform/files.h"
 #include "styles/style_library.h"
 #include "styles/style_settings.h"
@@ -93,7 +92,5 @@ bool LoadStyle(CMFCMidiFilter& filter, StyleView* view, bool interactive, bool k
     }
     return ok;
 }
-
-void ReloadStyleWithoutWindow(CMFCMidiFilter& filter) { LoadStyle(filter, nullptr, false, false); }
 
 }  // namespace cantivo

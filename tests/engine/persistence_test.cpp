@@ -1,20 +1,32 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <numeric>
 
 #include "engine/persisted_settings.h"
 #include "tests/support/filter_fixture.h"
-#include "tests/support/style_files.h"
+#include "tests/support/owned_filter.h"
 #include "tests/support/test_stream.h"
 
 namespace cantivo::test {
 namespace {
 
+// Counts what a stream load asks of the view it is given.
+class CountingView final : public FilterView {
+public:
+    void ReloadStyle(CMFCMidiFilter&) override { ++reloads; }
+    void RefreshFromState(CMFCMidiFilter&) override { ++refreshes; }
+    int reloads = 0;
+    int refreshes = 0;
+};
+
 class Persistence : public FilterFixture {
 protected:
+    void SetUp() override {
+        FilterFixture::SetUp();
+        filter->m_pWindowlessView = &windowless;
+    }
     // Settings unlike the defaults in every persisted field.
-    void MakeDistinct(CMFCMidiFilter& f) {
+    static void MakeDistinct(CMFCMidiFilter& f) {
         std::strcpy(f.m_szStyleFolder, "Jazz");
         std::strcpy(f.m_szStyleName, "Swing");
         for (int k = 0; k < 7; ++k) f.m_Params.aEntry[k] = {static_cast<std::uint16_t>(10 + k), static_cast<std::uint16_t>(k)};
@@ -25,41 +37,32 @@ protected:
         f.m_anAxis[0] = 6;
         f.m_anAxis[3] = 0;
     }
-    std::vector<std::uint8_t> Persisted(const CMFCMidiFilter& f) {
+    static std::vector<std::uint8_t> Persisted(const CMFCMidiFilter& f) {
         std::vector<std::uint8_t> bytes;
         for (const auto field : PersistedFields(f)) bytes.insert(bytes.end(), field.begin(), field.end());
         return bytes;
     }
-    std::vector<std::uint8_t> Saved(CMFCMidiFilter& f) {
+    std::vector<std::uint8_t> Saved() {
+        MakeDistinct(*filter);
         TestStream stream;
-        EXPECT_EQ(f.Save(&stream, 1), S_OK);
+        EXPECT_EQ(filter->Save(&stream, 1), S_OK);
         return stream.bytes;
     }
+
+    CountingView windowless;
 };
 
-TEST_F(Persistence, QueryInterfaceGivesThePersistenceFace) {
-    IPersistStream* persist = nullptr;
-    ASSERT_EQ(filter->QueryInterface(IID_IPersistStream, reinterpret_cast<void**>(&persist)), S_OK);
-    EXPECT_EQ(persist, static_cast<IPersistStream*>(filter));
-    IUnknown* unknown = nullptr;
-    ASSERT_EQ(persist->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)), S_OK);
-    EXPECT_EQ(unknown, static_cast<IUnknown*>(static_cast<IMfxEventFilter*>(filter)));
-    unknown->Release();
-    EXPECT_EQ(persist->Release(), 1u);
-
+TEST_F(Persistence, ClassAndSizeAreFixed) {
     CLSID id{};
-    EXPECT_EQ(persist->GetClassID(&id), S_OK);
+    EXPECT_EQ(filter->GetClassID(&id), S_OK);
     EXPECT_TRUE(IsEqualGUID(id, CLSID_CantivoFilter));
-    EXPECT_EQ(persist->GetClassID(nullptr), E_POINTER);
-}
-
-TEST_F(Persistence, SizeIs636WhateverTheState) {
-    ULARGE_INTEGER size{};
-    EXPECT_EQ(filter->GetSizeMax(&size), S_OK);
-    EXPECT_EQ(size.QuadPart, 636u);
-    MakeDistinct(*filter);
-    EXPECT_EQ(filter->GetSizeMax(&size), S_OK);
-    EXPECT_EQ(size.QuadPart, 636u);
+    EXPECT_EQ(filter->GetClassID(nullptr), E_POINTER);
+    for (int distinct = 0; distinct < 2; ++distinct) {
+        if (distinct) MakeDistinct(*filter);
+        ULARGE_INTEGER size{};
+        EXPECT_EQ(filter->GetSizeMax(&size), S_OK);
+        EXPECT_EQ(size.QuadPart, 636u);
+    }
     EXPECT_EQ(filter->GetSizeMax(nullptr), E_POINTER);
 }
 
@@ -68,53 +71,49 @@ TEST_F(Persistence, SaveWritesSixFieldsAtTheirOffsets) {
     TestStream stream;
     filter->m_bDirty = 1;
     ASSERT_EQ(filter->Save(&stream, 0), S_OK);  // cleared even when not asked to
-    EXPECT_EQ(filter->m_bDirty, 0u);
     EXPECT_EQ(filter->IsDirty(), S_FALSE);
     EXPECT_EQ(stream.writeCalls, 6);
     const auto& b = stream.bytes;
     ASSERT_EQ(b.size(), 636u);
     EXPECT_STREQ(reinterpret_cast<const char*>(&b[0]), "Jazz");
     EXPECT_STREQ(reinterpret_cast<const char*>(&b[260]), "Swing");
-    EXPECT_EQ(b[520], 10);
-    EXPECT_EQ(b[520 + 4 * 6 + 2], 6);
-    EXPECT_EQ(b[548], 150);
-    EXPECT_EQ(b[554], 9);
-    EXPECT_EQ(b[556], 1);
-    EXPECT_EQ(b[560], 0);
-    EXPECT_EQ(b[580], 130);
-    EXPECT_EQ(b[582], 77);
-    EXPECT_EQ(b[586], 55);
-    EXPECT_EQ(b[588 + 4], 1);
-    EXPECT_EQ(b[620], 6);
-    EXPECT_EQ(b[632], 0);
+    const std::pair<std::size_t, std::uint8_t> bytes[] = {{520, 10}, {546, 6}, {548, 150}, {554, 9}, {556, 1},
+                                                          {560, 0},  {580, 130}, {582, 77}, {586, 55}, {592, 1},
+                                                          {620, 6},  {632, 0}};
+    for (const auto& [offset, value] : bytes) EXPECT_EQ(b[offset], value) << offset;
 }
 
-TEST_F(Persistence, SaveThenLoadIntoANewFilterGivesTheSameSettingsAndRebuildsTheSlots) {
-    InstallStyleFile(folder, "Jazz", "Swing.cnv", WriteStyleFile(SampleStyle()));
-    MakeDistinct(*filter);
-    filter->m_bDirty = 1;
-    TestStream stream;
-    ASSERT_EQ(filter->Save(&stream, 1), S_OK);
-
-    auto* loaded = new CMFCMidiFilter;
-    TestHost otherHost;
-    otherHost.AddRef();
-    ASSERT_EQ(loaded->Connect(&otherHost), S_OK);
-    stream.position = 0;
+TEST_F(Persistence, LoadTakesTheSettingsAndReloadsTheStyleWithoutAPage) {
+    TestStream stream(Saved());
+    OwnedFilter loaded = NewFilter();
+    CountingView view;
+    loaded->m_pWindowlessView = &view;
     EXPECT_EQ(loaded->Load(&stream), S_OK);
     EXPECT_EQ(Persisted(*loaded), Persisted(*filter));
     EXPECT_EQ(loaded->IsDirty(), S_FALSE);
+    EXPECT_EQ(view.reloads, 1);
+    EXPECT_EQ(view.refreshes, 0);
+    // Processing is on whatever the view made of the style.
     EXPECT_EQ(loaded->m_bLoaded, 1u);
     EXPECT_EQ(loaded->m_bBypass, 0u);
-    // The windowless loader rebuilt the style, leaving the settings alone.
-    EXPECT_EQ(loaded->m_nSlotCount, 3u);
-    EXPECT_STREQ(loaded->m_aSlots[2].szName, "Accent");
-    EXPECT_EQ(loaded->m_StyleInitial.wTempo, 96);
-    EXPECT_EQ(loaded->m_abLocked[4], 1u);
-    EXPECT_EQ(loaded->m_anAxis[0], 6u);
-    EXPECT_TRUE(messages.messages.empty());
-    loaded->Disconnect();
-    loaded->Release();
+}
+
+TEST_F(Persistence, OpenPageRefreshesInsteadAndNoViewLeavesTheSlots) {
+    const auto saved = Saved();
+    CountingView page;
+    filter->m_pPage = &page;
+    TestStream stream(saved);
+    EXPECT_EQ(filter->Load(&stream), S_OK);
+    EXPECT_EQ(page.refreshes, 1);
+    EXPECT_EQ(page.reloads + windowless.reloads + windowless.refreshes, 0);
+
+    filter->m_pPage = nullptr;
+    filter->m_pWindowlessView = nullptr;
+    filter->m_bBypass = 1;
+    TestStream again(saved);
+    EXPECT_EQ(filter->Load(&again), S_OK);
+    EXPECT_EQ(filter->m_aSlots[0].wModule, kEmptySlot);
+    EXPECT_EQ(filter->m_bBypass, 0u);
 }
 
 #ifdef _WIN32
@@ -122,66 +121,49 @@ TEST_F(Persistence, RoundTripThroughTheSystemsMemoryStream) {
     MakeDistinct(*filter);
     IStream* stream = nullptr;
     ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
+    const std::unique_ptr<IStream, void (*)(IStream*)> owned(stream, [](IStream* s) { s->Release(); });
     ASSERT_EQ(filter->Save(stream, TRUE), S_OK);
-    LARGE_INTEGER start{};
-    ASSERT_EQ(stream->Seek(start, STREAM_SEEK_SET, nullptr), S_OK);
-    auto* loaded = new CMFCMidiFilter;
+    ASSERT_EQ(stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr), S_OK);
+    OwnedFilter loaded = NewFilter();
     EXPECT_EQ(loaded->Load(stream), S_OK);
     EXPECT_EQ(Persisted(*loaded), Persisted(*filter));
-    loaded->Release();
-    stream->Release();
 }
 #endif
 
 TEST_F(Persistence, LoadIntoADirtyFilterReadsNothing) {
-    MakeDistinct(*filter);
-    const auto saved = Saved(*filter);
+    TestStream stream(Saved());
     filter->m_bDirty = 1;
     std::strcpy(filter->m_szStyleFolder, "Mine");
     const auto before = Persisted(*filter);
-    TestStream stream(saved);
     EXPECT_EQ(filter->Load(&stream), S_OK);
     EXPECT_EQ(stream.readCalls, 0);
     EXPECT_EQ(stream.position, 0u);
     EXPECT_EQ(Persisted(*filter), before);
+    EXPECT_EQ(windowless.reloads, 0);
     EXPECT_EQ(filter->m_bLoaded, 0u);
     EXPECT_EQ(filter->m_bBypass, 1u);
 }
 
-TEST_F(Persistence, StreamOf520BytesTakesBothNamesAndStops) {
-    InstallStyleFile(folder, "Jazz", "Swing.cnv", WriteStyleFile(SampleStyle()));
-    MakeDistinct(*filter);
-    auto bytes = Saved(*filter);
-    bytes.resize(520);
-
-    auto* fresh = new CMFCMidiFilter;
-    const auto before = Persisted(*fresh);
-    TestStream stream(bytes);
-    EXPECT_EQ(fresh->Load(&stream), E_FAIL);
-    EXPECT_STREQ(fresh->m_szStyleFolder, "Jazz");
-    EXPECT_STREQ(fresh->m_szStyleName, "Swing");
-    const auto after = Persisted(*fresh);
-    EXPECT_TRUE(std::equal(after.begin() + 520, after.end(), before.begin() + 520));
-    EXPECT_EQ(fresh->m_aSlots[0].wModule, kEmptySlot);  // not rebuilt
-    EXPECT_EQ(fresh->m_bLoaded, 0u);
-    EXPECT_EQ(fresh->m_bBypass, 1u);
-    fresh->Release();
-}
-
-TEST_F(Persistence, ShortOrFailingReadKeepsEarlierFieldsAndNoPartOfItsOwn) {
-    MakeDistinct(*filter);
-    const auto saved = Saved(*filter);
-    for (const bool shortRead : {true, false}) {
-        auto* fresh = new CMFCMidiFilter;
+// A stream that ends early or fails keeps the fields before the failing one
+// and no part of it, and rebuilds nothing.
+TEST_F(Persistence, CutShortOrFailingStreamStopsAtItsField) {
+    const auto saved = Saved();
+    enum Breakage { kCut, kShortRead, kFailingRead };
+    const std::pair<Breakage, std::size_t> cases[] = {{kCut, 520}, {kShortRead, 556}, {kFailingRead, 556}};
+    for (const auto& [breakage, kept] : cases) {
+        SCOPED_TRACE(breakage);
+        OwnedFilter fresh = NewFilter();
+        fresh->m_pWindowlessView = &windowless;
         const auto before = Persisted(*fresh);
-        TestStream stream(saved);
-        (shortRead ? stream.shortReadAt : stream.failReadAt) = 3;  // m_Initial
+        TestStream stream(breakage == kCut ? std::vector<std::uint8_t>(saved.begin(), saved.begin() + 520) : saved);
+        if (breakage != kCut) (breakage == kShortRead ? stream.shortReadAt : stream.failReadAt) = 3;  // m_Initial
         EXPECT_EQ(fresh->Load(&stream), E_FAIL);
         const auto after = Persisted(*fresh);
-        EXPECT_TRUE(std::equal(after.begin(), after.begin() + 556, saved.begin()));
-        EXPECT_TRUE(std::equal(after.begin() + 556, after.end(), before.begin() + 556));
+        EXPECT_TRUE(std::equal(after.begin(), after.begin() + kept, saved.begin()));
+        EXPECT_TRUE(std::equal(after.begin() + kept, after.end(), before.begin() + kept));
+        EXPECT_EQ(windowless.reloads, 0);
         EXPECT_EQ(fresh->m_bLoaded, 0u);
-        fresh->Release();
+        EXPECT_EQ(fresh->m_bBypass, 1u);
     }
 }
 
@@ -192,50 +174,6 @@ TEST_F(Persistence, NameWithoutTerminatorIsCutAtItsLastByte) {
     EXPECT_EQ(filter->Load(&stream), S_OK);
     EXPECT_EQ(std::string(filter->m_szStyleFolder), std::string(259, 'A'));
     EXPECT_EQ(std::string(filter->m_szStyleName), std::string(259, 'A'));
-    ASSERT_EQ(messages.messages.size(), 1u);  // no such style
-    EXPECT_EQ(messages.messages[0], "Can't open file");
-}
-
-TEST_F(Persistence, MissingStyleStillSwitchesProcessingOn) {
-    MakeDistinct(*filter);
-    TestStream stream(Saved(*filter));
-    EXPECT_EQ(filter->Load(&stream), S_OK);
-    EXPECT_EQ(messages.messages, (std::vector<std::string>{"Can't open file"}));
-    EXPECT_EQ(filter->m_bLoaded, 1u);
-    EXPECT_EQ(filter->m_bBypass, 0u);
-}
-
-int g_refreshCalls = 0;
-CMFCSamplePropPage* g_refreshedPage = nullptr;
-void RecordRefresh(CMFCSamplePropPage* page) {
-    ++g_refreshCalls;
-    g_refreshedPage = page;
-}
-
-TEST_F(Persistence, OpenPageRefreshesInsteadOfTheWindowlessLoad) {
-    InstallStyleFile(folder, "Jazz", "Swing.cnv", WriteStyleFile(SampleStyle()));
-    MakeDistinct(*filter);
-    const auto saved = Saved(*filter);
-    auto* page = reinterpret_cast<CMFCSamplePropPage*>(&g_refreshCalls);  // only passed back, never used
-    filter->m_pPage = page;
-    filter->m_pfnRefreshPage = &RecordRefresh;
-    g_refreshCalls = 0;
-
-    TestStream stream(saved);
-    EXPECT_EQ(filter->Load(&stream), S_OK);
-    EXPECT_EQ(g_refreshCalls, 1);
-    EXPECT_EQ(g_refreshedPage, page);
-    EXPECT_EQ(filter->m_aSlots[0].wModule, kEmptySlot);  // the page's refresh loads, not the filter
-    EXPECT_EQ(filter->m_bLoaded, 1u);
-    EXPECT_EQ(filter->m_bBypass, 0u);
-
-    // Without the page the filter loads the style itself.
-    filter->m_pPage = nullptr;
-    filter->m_pfnRefreshPage = nullptr;
-    TestStream again(saved);
-    EXPECT_EQ(filter->Load(&again), S_OK);
-    EXPECT_EQ(g_refreshCalls, 1);
-    EXPECT_STREQ(filter->m_aSlots[0].szName, "Swing feel");
 }
 
 TEST_F(Persistence, SaveFailuresMapToMediumFullOrCantSave) {

@@ -8,6 +8,7 @@
 #include "engine/midi_filter.h"
 #include "engine/module_folder.h"
 #include "midi/midi_file_io.h"
+#include "styles/windowless_view.h"
 #include "tests/host/bundled_style.h"
 #include "tests/support/message_capture.h"
 #include "tools/cantivo/filter_run.h"
@@ -161,6 +162,7 @@ protected:
     MidiFile Run() {
         ApplyOptions(record, options);
         CMFCMidiFilter* filter = new CMFCMidiFilter;
+        filter->m_pWindowlessView = &WindowlessView();
         std::string problem;
         auto output = RunFilter(*filter, input, ToBytes(record), problem);
         filter->Release();

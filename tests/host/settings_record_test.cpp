@@ -7,6 +7,7 @@
 #include "engine/persisted_settings.h"
 #include "platform/files.h"
 #include "styles/style_settings.h"
+#include "styles/windowless_view.h"
 #include "tests/host/bundled_style.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/test_host.h"
@@ -35,6 +36,7 @@ class RealFilter : public ::testing::Test {
 protected:
     void SetUp() override {
         SetModuleFolder(ProgramFolder());
+        filter->m_pWindowlessView = &WindowlessView();
         host.AddRef();  // the filter releases the host object it is given
         ASSERT_EQ(filter->Connect(&host), S_OK);
     }

@@ -13,7 +13,9 @@
 #include "midi/midi_file_io.h"
 #include "platform/files.h"
 #include "styles/style_library.h"
+#include "styles/windowless_view.h"
 #include "tests/support/filter_fixture.h"
+#include "tests/support/owned_filter.h"
 #include "tests/support/rule_modules.h"
 #include "tests/support/style_files.h"
 #include "tests/support/test_stream.h"
@@ -23,13 +25,12 @@ namespace {
 
 // The settings record a host would keep: style names, and every row unmuted.
 std::vector<std::uint8_t> SettingsFor(const std::string& folder, const std::string& name) {
-    auto* source = new CMFCMidiFilter;
+    const OwnedFilter source = NewFilter();
     std::strncpy(source->m_szStyleFolder, folder.c_str(), kNameBytes - 1);
     std::strncpy(source->m_szStyleName, name.c_str(), kNameBytes - 1);
     std::fill(std::begin(source->m_abMuted), std::end(source->m_abMuted), 0u);
     TestStream stream;
     EXPECT_EQ(source->Save(&stream, 1), S_OK);
-    source->Release();
     return stream.bytes;
 }
 
@@ -38,7 +39,13 @@ void LoadSettings(CMFCMidiFilter& filter, std::vector<std::uint8_t> settings) {
     ASSERT_EQ(filter.Load(&stream), S_OK);
 }
 
-using StyleEndToEnd = FilterFixture;
+class StyleEndToEnd : public FilterFixture {
+protected:
+    void SetUp() override {
+        FilterFixture::SetUp();
+        filter->m_pWindowlessView = &WindowlessView();
+    }
+};
 
 TEST_F(StyleEndToEnd, TestModulesNamedByAStyleRunAfterAStreamLoad) {
     InstallRuleModule(folder, kGrower);
@@ -111,8 +118,9 @@ TEST_F(BundledStyles, EveryStyleChangesTheExampleAndKeepsEveryNoteWhole) {
     for (const std::string& folder : ListStyleFolders(ModuleFolder())) {
         for (const std::string& name : ListStyles(ModuleFolder(), folder)) {
             SCOPED_TRACE(folder + "/" + name);
-            auto* filter = new CMFCMidiFilter;
             TestHost host;
+            const OwnedFilter filter = NewFilter();
+            filter->m_pWindowlessView = &WindowlessView();
             host.AddRef();
             ASSERT_EQ(filter->Connect(&host), S_OK);
             LoadSettings(*filter, SettingsFor(folder, name));
@@ -133,7 +141,6 @@ TEST_F(BundledStyles, EveryStyleChangesTheExampleAndKeepsEveryNoteWhole) {
             }
             EXPECT_TRUE(changed);
             filter->Disconnect();
-            filter->Release();
         }
     }
     EXPECT_TRUE(messages.messages.empty());

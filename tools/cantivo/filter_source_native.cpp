@@ -1,6 +1,7 @@
 // The native build links the portable core and constructs its filter; the
 // host still reaches it only through IMfxEventFilter and QueryInterface.
 #include "engine/midi_filter.h"
+#include "styles/windowless_view.h"
 #include "tools/cantivo/filter_source.h"
 
 namespace cantivo::host {
@@ -9,12 +10,12 @@ namespace {
 
 class CoreFilter final : public FilterSource {
 public:
-    CoreFilter() : filter_(new CMFCMidiFilter) {}
+    CoreFilter() : filter_(new CMFCMidiFilter) { filter_->m_pWindowlessView = &WindowlessView(); }
     ~CoreFilter() override { filter_->Release(); }
     IMfxEventFilter& Filter() override { return *filter_; }
 
 private:
-    IMfxEventFilter* filter_;
+    CMFCMidiFilter* filter_;
 };
 
 }  // namespace
