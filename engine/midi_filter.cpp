@@ -84,9 +84,7 @@ bool CMFCMidiFilter::InitializeState() {
     m_bLoaded = 0;
     for (RuleSlot& slot : m_aSlots) ClearSlot(slot);
 
-    const std::string& folder = ModuleFolder();
-    const std::size_t cut = folder.find_last_of("\\/");
-    const std::string pluginFolder = cut == std::string::npos ? std::string() : folder.substr(0, cut + 1);
+    const std::string pluginFolder = platform::FolderOf(ModuleFolder());
     if (!pluginFolder.empty()) platform::SetCurrentFolder(pluginFolder);
 
     bool found = false;

@@ -13,13 +13,8 @@ std::optional<std::string> g_moduleFolder;
 
 ModulePaths ModulePathsFor(const std::string& moduleFile) {
     if (moduleFile.empty()) return {};
-    std::size_t end = moduleFile.find_last_of("\\/");
-    if (end == std::string::npos) {
-        // "D:QVB20x64.dll" keeps its drive.
-        end = moduleFile.size() >= 2 && moduleFile[1] == ':' ? 1 : std::string::npos;
-    }
     ModulePaths paths;
-    paths.folder = end == std::string::npos ? std::string() : moduleFile.substr(0, end + 1);
+    paths.folder = platform::FolderOf(moduleFile);
     paths.helpFile = paths.folder + "QVB20.chm";
     return paths;
 }

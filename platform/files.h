@@ -10,6 +10,10 @@
 
 namespace cantivo::platform {
 
+// The folder part of a path, with its trailing '\' or '/': "D:\Plug\" of
+// "D:\Plug\QVB20x64.dll", "D:" of "D:QVB20x64.dll", empty for a bare name.
+std::string FolderOf(const std::string& path);
+
 // Opens an existing file for no access and closes it again.
 bool FileExists(const std::string& path);
 

@@ -12,6 +12,14 @@ namespace {
 // Windows-style paths on the folder the test made.
 std::string Win(const test::TempFolder& folder, const std::string& relative) { return folder.Path() + relative; }
 
+TEST(Files, FolderOfKeepsTheSeparatorOrTheDrive) {
+    EXPECT_EQ(FolderOf("D:\\Audio\\Plug\\QVB20x64.dll"), "D:\\Audio\\Plug\\");
+    EXPECT_EQ(FolderOf("/opt/cantivo/libcore.so"), "/opt/cantivo/");
+    EXPECT_EQ(FolderOf("D:QVB20x64.dll"), "D:");
+    EXPECT_EQ(FolderOf("QVB20x64.dll"), "");
+    EXPECT_EQ(FolderOf(""), "");
+}
+
 TEST(Files, NamesUnderAFolderMatchWithoutRegardToCase) {
     test::TempFolder folder;
     folder.Touch("STYLES/Jazz/Swing.cnv", "abc");
