@@ -22,6 +22,8 @@ struct OptionsSettings {
     std::int32_t IModW = 0;
     std::int32_t BIPan = 0;
     std::int32_t IPan = 0;
+
+    bool operator==(const OptionsSettings&) const = default;
 };
 
 extern OptionsSettings g_Options;

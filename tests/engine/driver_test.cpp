@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 
 #include "engine/error_code.h"
 #include "tests/support/filter_fixture.h"
+#include "tests/support/records.h"
 
 namespace cantivo::test {
 namespace {
@@ -109,33 +111,25 @@ TEST_F(Driver, OutputMapsEachRecordKind) {
     for (const HostEvent& e : output) EXPECT_EQ(e.port, 3);
 }
 
-TEST_F(Driver, TempoDeletedAnd0x80RecordsAreNeverSent) {
+// Output walks the bytes in use, whether or not an end record closes them,
+// and never sends tempo, deleted or 0x80 records.
+TEST_F(Driver, OutputSendsOnlyRecordsInUseThatMeanEvents) {
     filter->m_bBypass = 0;
     Run({Note(0, 60, 90, 10)});
-    const std::uint8_t kinds[][2] = {{0xFF, kTempoRecord}, {0x80, 7}, {0xFF, kDeletedMark}, {0xFF, kEndRecord}};
-    auto* records = static_cast<EventRecord*>(GlobalLock(filter->m_hEvents));
-    for (int i = 0; i < 4; ++i) {
-        records[i] = EventRecord{};
-        records[i].kind = kinds[i][0];
-        records[i].data[0] = kinds[i][1];
+    EventRecord noteOff = NoteRecord(0, 7, 0, 0);
+    noteOff.kind = 0x80;
+    const std::vector<EventRecord> unsent = {MetaRecord(0, kTempoRecord), noteOff, MetaRecord(0, kDeletedMark),
+                                             MetaRecord(0, kEndRecord)};
+    const std::vector<EventRecord> unclosed = {NoteRecord(0, 60, 90, 10), NoteRecord(5, 62, 90, 10),
+                                               NoteRecord(6, 64, 90, 10)};
+    for (const auto& [records, inUse, sent] : {std::tuple{unsent, 4, 0u}, std::tuple{unclosed, 2, 2u}}) {
+        std::copy(records.begin(), records.end(), static_cast<EventRecord*>(GlobalLock(filter->m_hEvents)));
+        GlobalUnlock(filter->m_hEvents);
+        filter->m_nEventBytes = inUse * static_cast<std::int32_t>(sizeof(EventRecord));
+        TestEventQueue out;
+        filter->EmitEvents(&out);
+        EXPECT_EQ(out.events.size(), sent);
     }
-    GlobalUnlock(filter->m_hEvents);
-    filter->m_nEventBytes = 4 * sizeof(EventRecord);
-    TestEventQueue out;
-    filter->EmitEvents(&out);
-    EXPECT_TRUE(out.events.empty());
-}
-
-TEST_F(Driver, WalkStopsAtBytesInUseWithoutAnEndRecord) {
-    filter->m_bBypass = 0;
-    Run({Note(0, 60, 90, 10), Note(5, 62, 90, 10)});
-    auto* records = static_cast<EventRecord*>(GlobalLock(filter->m_hEvents));
-    records[2] = records[1];  // no end record among the bytes in use
-    GlobalUnlock(filter->m_hEvents);
-    filter->m_nEventBytes = 2 * sizeof(EventRecord);
-    TestEventQueue out;
-    filter->EmitEvents(&out);
-    EXPECT_EQ(out.events.size(), 2u);
 }
 
 TEST_F(Driver, ControllersAloneGoOutOnThePortOfAnEarlierNote) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "engine/initial_values.h"
 #include "tests/support/records.h"
 
@@ -21,76 +24,55 @@ bool IsControllerAt(const EventRecord& r, std::uint32_t time, std::uint8_t kind,
     return RecordTime(r) == time && r.kind == kind && r.data[0] == number && r.data[1] == value;
 }
 
-TEST(InitialValues, DefaultsOnlyAddExpressionAndPanAtTheEarliestTime) {
-    RecordBuffer buffer({NoteRecord(30, 60, 90, 100, 3), ControllerRecord(50, 11, 20, 3)}, 130);
-    const auto out = Apply(buffer);
-    ASSERT_EQ(out.size(), 5u);
-    EXPECT_TRUE(IsControllerAt(out[0], 30, 0xB3, kExpression, 100));
-    EXPECT_TRUE(IsControllerAt(out[1], 30, 0xB3, 10, 64));
-    EXPECT_EQ(out[2].kind, 60);
-    EXPECT_EQ(out[2].data[0], 90);
-    EXPECT_TRUE(IsControllerAt(out[3], 50, 0xB3, 11, 20));
-    EXPECT_TRUE(IsEndRecord(out[4]));
+// A record as time, kind and its first two data bytes.
+using Shown = std::tuple<std::uint32_t, int, int, int>;
+std::vector<Shown> Show(const std::vector<EventRecord>& records) {
+    std::vector<Shown> shown;
+    for (const EventRecord& r : records) shown.emplace_back(RecordTime(r), r.kind, r.data[0], r.data[1]);
+    return shown;
 }
 
-TEST(InitialValues, FixedVelocityForEveryNote) {
-    InitialValues initial = kKeepAll;
-    initial.bKeepVelocity = 0;
-    initial.wVelocity = 90;
-    RecordBuffer buffer({NoteRecord(0, 60, 10, 5), NoteRecord(5, 62, 127, 5)}, 10);
-    const auto out = Apply(buffer, initial);
-    EXPECT_EQ(out[2].data[0], 90);
-    EXPECT_EQ(out[3].data[0], 90);
-}
+struct Case {
+    const char* what;
+    void (*adjust)(InitialValues&);
+    std::uint8_t expression;
+    std::vector<EventRecord> input;
+    std::uint32_t endTime;
+    std::vector<Shown> expected;
+};
 
-TEST(InitialValues, PanAtTheStartTakesTheValueAndLaterPansGo) {
-    InitialValues initial = kKeepAll;
-    initial.bKeepPan = 0;
-    initial.wPan = 64;
-    RecordBuffer buffer({ControllerRecord(0, 10, 20), NoteRecord(0, 60, 90, 10), ControllerRecord(480, 10, 100)}, 500);
-    const auto out = Apply(buffer, initial);
-    ASSERT_EQ(out.size(), 4u);  // expression inserted, later pan removed, no pan inserted
-    EXPECT_TRUE(IsControllerAt(out[0], 0, 0xB0, kExpression, 100));
-    EXPECT_TRUE(IsControllerAt(out[1], 0, 0xB0, 10, 64));
-    EXPECT_EQ(out[2].kind, 60);
-    EXPECT_TRUE(IsEndRecord(out[3]));
-}
-
-TEST(InitialValues, KeptExpressionAtTheStartStaysAndLaterMovesGoWhenNotKept) {
-    InitialValues initial = kKeepAll;
-    initial.bKeepExpression = 0;
-    initial.wExpression = 77;
-    RecordBuffer buffer({ControllerRecord(0, 7, 30), ControllerRecord(100, 7, 50), ControllerRecord(100, 11, 50)}, 200);
-    const auto out = Apply(buffer, initial, 7);
-    ASSERT_EQ(out.size(), 4u);
-    EXPECT_TRUE(IsControllerAt(out[0], 0, 0xB0, 10, 64));
-    EXPECT_TRUE(IsControllerAt(out[1], 0, 0xB0, 7, 77));
-    EXPECT_TRUE(IsControllerAt(out[2], 100, 0xB0, 11, 50));
-}
-
-TEST(InitialValues, PanIsInsertedEvenWhileKept) {
-    RecordBuffer buffer({ControllerRecord(0, 11, 90), ControllerRecord(10, 10, 30)}, 20);
-    const auto out = Apply(buffer);
-    ASSERT_EQ(out.size(), 4u);
-    EXPECT_TRUE(IsControllerAt(out[0], 0, 0xB0, 10, 64));
-    EXPECT_TRUE(IsControllerAt(out[2], 10, 0xB0, 10, 30));
-}
-
-TEST(InitialValues, InsertedControllersUseTheChannelOfTheLastNote) {
-    RecordBuffer buffer({NoteRecord(0, 60, 90, 10, 5), NoteRecord(0, 62, 90, 10, 2), NoteRecord(10, 64, 90, 10, 5)},
-                        20);
-    const auto out = Apply(buffer);
-    EXPECT_EQ(out[0].kind, 0xB5);
-    EXPECT_EQ(out[1].kind, 0xB5);
-}
-
-TEST(InitialValues, NoNotesAndNoControllersStillGetBothAtTheEndTimeOnChannelZero) {
-    RecordBuffer buffer({}, 700);
-    const auto out = Apply(buffer);
-    ASSERT_EQ(out.size(), 3u);
-    EXPECT_TRUE(IsControllerAt(out[0], 700, 0xB0, kExpression, 100));
-    EXPECT_TRUE(IsControllerAt(out[1], 700, 0xB0, 10, 64));
-    EXPECT_TRUE(IsEndRecord(out[2]));
+TEST(InitialValues, InsertsAndReplacesAtTheEarliestTime) {
+    const auto endAt = [&](std::uint32_t time) { return Shown{time, 0xFF, kEndRecord, 0}; };
+    const Case cases[] = {
+        {"defaults add expression and pan on the last note's channel", [](InitialValues&) {}, kExpression,
+         {NoteRecord(30, 60, 90, 100, 3), ControllerRecord(50, 11, 20, 3)}, 130,
+         {{30, 0xB3, kExpression, 100}, {30, 0xB3, 10, 64}, {30, 60, 90, 100}, {50, 0xB3, 11, 20}, endAt(130)}},
+        {"fixed velocity for every note", [](InitialValues& i) { i.bKeepVelocity = 0, i.wVelocity = 90; },
+         kExpression, {NoteRecord(0, 60, 10, 5), NoteRecord(5, 62, 127, 5)}, 10,
+         {{0, 0xB0, kExpression, 100}, {0, 0xB0, 10, 64}, {0, 60, 90, 5}, {5, 62, 90, 5}, endAt(10)}},
+        {"a pan at the start takes the value, later pans go", [](InitialValues& i) { i.bKeepPan = 0, i.wPan = 64; },
+         kExpression, {ControllerRecord(0, 10, 20), NoteRecord(0, 60, 90, 10), ControllerRecord(480, 10, 100)}, 500,
+         {{0, 0xB0, kExpression, 100}, {0, 0xB0, 10, 64}, {0, 60, 90, 10}, endAt(500)}},
+        {"expression follows its controller number and is replaced when not kept",
+         [](InitialValues& i) { i.bKeepExpression = 0, i.wExpression = 77; }, 7,
+         {ControllerRecord(0, 7, 30), ControllerRecord(100, 7, 50), ControllerRecord(100, 11, 50)}, 200,
+         {{0, 0xB0, 10, 64}, {0, 0xB0, 7, 77}, {100, 0xB0, 11, 50}, endAt(200)}},
+        {"pan is inserted even while kept", [](InitialValues&) {}, kExpression,
+         {ControllerRecord(0, 11, 90), ControllerRecord(10, 10, 30)}, 20,
+         {{0, 0xB0, 10, 64}, {0, 0xB0, 11, 90}, {10, 0xB0, 10, 30}, endAt(20)}},
+        {"channel of the last note", [](InitialValues&) {}, kExpression,
+         {NoteRecord(0, 60, 90, 10, 5), NoteRecord(0, 62, 90, 10, 2), NoteRecord(10, 64, 90, 10, 5)}, 20,
+         {{0, 0xB5, kExpression, 100}, {0, 0xB5, 10, 64}, {0, 60, 90, 10}, {0, 62, 90, 10}, {10, 64, 90, 10},
+          endAt(20)}},
+        {"no notes: both at the end time on channel 0", [](InitialValues&) {}, kExpression, {}, 700,
+         {{700, 0xB0, kExpression, 100}, {700, 0xB0, 10, 64}, endAt(700)}},
+    };
+    for (const Case& c : cases) {
+        InitialValues initial = kKeepAll;
+        c.adjust(initial);
+        RecordBuffer buffer(c.input, c.endTime);
+        EXPECT_EQ(Show(Apply(buffer, initial, c.expression)), c.expected) << c.what;
+    }
 }
 
 TEST(InitialValues, WheelAndModulationRemovedWhenNotKept) {

@@ -5,40 +5,13 @@
 #include <filesystem>
 
 #include "engine/error_code.h"
-#include "tests/support/filter_fixture.h"
-#include "tests/support/rule_modules.h"
+#include "tests/engine/slot_fixture.h"
 
 namespace cantivo::test {
 namespace {
 
-class RuleStage : public FilterFixture {
+class RuleStage : public SlotFixture {
 protected:
-    void SetUp() override {
-        FilterFixture::SetUp();
-        filter->m_bBypass = 0;
-    }
-
-    void SetSlot(int index, int module, const std::vector<std::uint8_t>& data, std::uint8_t paramsFill = 0) {
-        RuleSlot& slot = filter->m_aSlots[index];
-        ClearSlot(slot);
-        slot.wModule = static_cast<std::uint16_t>(module);
-        slot.nDataLen = static_cast<std::int16_t>(data.size());
-        slot.pData = new std::uint8_t[data.size()];
-        if (!data.empty()) std::memcpy(slot.pData, data.data(), data.size());
-        std::memset(slot.abParams, paramsFill, sizeof slot.abParams);
-    }
-
-    // Rule data for the recorder: the path it writes to.
-    std::string RecorderPath(const std::string& name) const { return (folder / name).string(); }
-    static std::vector<std::uint8_t> PathData(const std::string& path) {
-        std::vector<std::uint8_t> data(path.begin(), path.end());
-        data.push_back(0);
-        return data;
-    }
-    void SetRecorder(int index, const std::string& name, int module = kRecorder) {
-        SetSlot(index, module, PathData(RecorderPath(name)), static_cast<std::uint8_t>(index));
-    }
-
     static std::vector<HostEvent> Input() {
         return {Note(0, 60, 90, 480, 1), Controller(0, 11, 80, 1), Note(480, 62, 70, 240, 1)};
     }

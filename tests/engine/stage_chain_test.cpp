@@ -1,35 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "engine/error_code.h"
-#include "tests/support/filter_fixture.h"
-#include "tests/support/rule_modules.h"
+#include "tests/engine/slot_fixture.h"
 
 namespace cantivo::test {
 namespace {
 
-class StageChain : public FilterFixture {
+class StageChain : public SlotFixture {
 protected:
     void SetUp() override {
-        FilterFixture::SetUp();
-        filter->m_bBypass = 0;
+        SlotFixture::SetUp();
         InstallRuleModule(folder, kRecorder);
         InstallRuleModule(folder, kTempoAdder);
-    }
-    void SetSlot(int index, int module, const std::vector<std::uint8_t>& data) {
-        RuleSlot& slot = filter->m_aSlots[index];
-        slot.wModule = static_cast<std::uint16_t>(module);
-        slot.nDataLen = static_cast<std::int16_t>(data.size());
-        slot.pData = new std::uint8_t[data.size()];
-        std::memcpy(slot.pData, data.data(), data.size());
-    }
-    std::string Recording() const { return (folder / "calls.bin").string(); }
-    void SetRecorder(int index) {
-        const std::string path = Recording();
-        std::vector<std::uint8_t> data(path.begin(), path.end());
-        data.push_back(0);
-        SetSlot(index, kRecorder, data);
     }
 };
 
@@ -50,13 +32,13 @@ TEST_F(StageChain, RunsIntakeInitialValuesRulesThinningAndOutputInOrder) {
     filter->m_Initial.wVelocity = 33;
     SetSlot(0, kTempoAdder, {120});
     SetSlot(1, kTempoAdder, {121});
-    SetRecorder(2);
+    SetRecorder(2, "calls.bin");
 
     const auto output = Run(RedundantExpression());
     EXPECT_EQ(GetErrorCode(), kNoError);
 
     // The rules saw the initial values applied and nothing thinned yet.
-    const auto calls = ReadRecordedCalls(Recording());
+    const auto calls = ReadRecordedCalls(RecorderPath("calls.bin"));
     ASSERT_EQ(calls.size(), 1u);
     const auto& seen = calls[0].records;
     ASSERT_EQ(seen.size(), 8u);  // two tempos, pan, three expressions, note, end

@@ -26,27 +26,12 @@ protected:
 };
 
 TEST_F(Options, StartValuesTurnEveryThinningOff) {
-    const OptionsSettings start;
-    EXPECT_EQ(start.VolB, 11);
-    EXPECT_EQ(start.Ctrl, 100);
-    EXPECT_EQ(start.BITmp + start.BIVol + start.BIPch + start.BIModW + start.BIPan, 0);
+    EXPECT_EQ(OptionsSettings{}, (OptionsSettings{11, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(Options, EmptyRegistryGivesTheDefaultsAndCreatesTheKey) {
     LoadOptionsSettings();
-    EXPECT_EQ(g_Options.VolB, 11);
-    EXPECT_EQ(g_Options.Ctrl, 50);
-    EXPECT_EQ(g_Options.PhrT, 0);
-    EXPECT_EQ(g_Options.BITmp, 1);
-    EXPECT_EQ(g_Options.ITmp, 2);
-    EXPECT_EQ(g_Options.BIVol, 1);
-    EXPECT_EQ(g_Options.IVol, 2);
-    EXPECT_EQ(g_Options.BIPch, 1);
-    EXPECT_EQ(g_Options.IPch, 2);
-    EXPECT_EQ(g_Options.BIModW, 1);
-    EXPECT_EQ(g_Options.IModW, 5);
-    EXPECT_EQ(g_Options.BIPan, 1);
-    EXPECT_EQ(g_Options.IPan, 5);
+    EXPECT_EQ(g_Options, (OptionsSettings{11, 50, 0, 1, 2, 1, 2, 1, 2, 1, 5, 1, 5}));
     RegistryKey key = RegistryKey::Open(RegistryRoot::CurrentUser, kOptionsKeyPath);
     ASSERT_TRUE(key);
     EXPECT_TRUE(key.ValueNames().empty());
