@@ -14,96 +14,70 @@ ThinningSettings Only(ThinningKind ThinningSettings::*kind, std::int32_t thresho
     return settings;
 }
 
-std::vector<EventRecord> Thin(RecordBuffer& buffer, const ThinningSettings& settings) {
+// The values of the records kept: controller values of one number, wheel
+// values (number kWheel) or tempo values (number kTempo).
+constexpr int kWheel = -1;
+constexpr int kTempo = -2;
+std::vector<int> Kept(std::vector<EventRecord> input, const ThinningSettings& settings, int number) {
+    RecordBuffer buffer(std::move(input), 10);
     buffer.bytesInUse = ThinRecords(buffer.records.data(), buffer.bytesInUse, settings);
-    return buffer.InUse();
-}
-
-// The values of the kept records of one controller number.
-std::vector<int> ControllerValues(const std::vector<EventRecord>& records, std::uint8_t number) {
-    std::vector<int> values;
-    for (const EventRecord& r : records)
-        if (IsControllerNumber(r, number)) values.push_back(r.data[1]);
-    return values;
-}
-
-std::vector<int> WheelValues(const std::vector<EventRecord>& records) {
-    std::vector<int> values;
-    for (const EventRecord& r : records)
-        if (IsWheel(r)) values.push_back(WheelValue(r));
-    return values;
-}
-
-TEST(AutoOptimize, ExpressionComparesWithTheLastValueKept) {
-    RecordBuffer buffer({ControllerRecord(0, 11, 100), ControllerRecord(1, 11, 101), ControllerRecord(2, 11, 103),
-                         ControllerRecord(3, 11, 110)},
-                        10);
-    const auto out = Thin(buffer, Only(&ThinningSettings::expression, 3));
-    EXPECT_EQ(ControllerValues(out, 11), (std::vector<int>{100, 103, 110}));
+    const auto out = buffer.InUse();
     EXPECT_TRUE(IsEndRecord(out.back()));
+    std::vector<int> values;
+    for (const EventRecord& r : out) {
+        if (number == kWheel && IsWheel(r)) values.push_back(WheelValue(r));
+        if (number == kTempo && r.kind == kMetaKind && r.data[0] == kTempoRecord) values.push_back(r.data[1]);
+        if (number >= 0 && IsControllerNumber(r, static_cast<std::uint8_t>(number))) values.push_back(r.data[1]);
+    }
+    return values;
 }
 
-TEST(AutoOptimize, ExpressionFollowsTheControllerNumberSetting) {
-    RecordBuffer buffer({ControllerRecord(0, 7, 100), ControllerRecord(1, 7, 101), ControllerRecord(2, 11, 100),
-                         ControllerRecord(3, 11, 101)},
-                        10);
-    ThinningSettings settings = Only(&ThinningSettings::expression, 3);
-    settings.expressionController = 7;
-    const auto out = Thin(buffer, settings);
-    EXPECT_EQ(ControllerValues(out, 7), (std::vector<int>{100}));
-    EXPECT_EQ(ControllerValues(out, 11), (std::vector<int>{100, 101}));
+struct Case {
+    const char* what;
+    ThinningSettings settings;
+    std::vector<EventRecord> input;
+    int number;
+    std::vector<int> kept;
+};
+
+TEST(AutoOptimize, EachKindKeepsChangesFromTheLastValueKept) {
+    ThinningSettings volume7 = Only(&ThinningSettings::expression, 3);
+    volume7.expressionController = 7;
+    const auto C = [](std::uint32_t time, std::uint8_t number, std::uint8_t value, std::uint8_t channel = 0) {
+        return ControllerRecord(time, number, value, channel);
+    };
+    const Case cases[] = {
+        {"expression", Only(&ThinningSettings::expression, 3), {C(0, 11, 100), C(1, 11, 101), C(2, 11, 103), C(3, 11, 110)},
+         11, {100, 103, 110}},
+        {"expression on its controller", volume7, {C(0, 7, 100), C(1, 7, 101), C(2, 11, 100), C(3, 11, 101)}, 7, {100}},
+        {"controller 11 when not expression", volume7, {C(0, 7, 100), C(1, 7, 101), C(2, 11, 100), C(3, 11, 101)}, 11,
+         {100, 101}},
+        {"modulation back to zero", Only(&ThinningSettings::modulation, 5), {C(0, 1, 2), C(1, 1, 0)}, 1, {2, 0}},
+        {"modulation near zero", Only(&ThinningSettings::modulation, 4), {C(0, 1, 0), C(1, 1, 1), C(2, 1, 2), C(3, 1, 0)},
+         1, {0}},
+        {"wheel", Only(&ThinningSettings::wheel, 8),
+         {WheelRecord(0, 0), WheelRecord(1, 3), WheelRecord(2, 100), WheelRecord(3, 102), WheelRecord(4, 0)}, kWheel,
+         {0, 100, 0}},
+        {"negative wheel", Only(&ThinningSettings::wheel, 8),
+         {WheelRecord(0, -200), WheelRecord(1, -195), WheelRecord(2, -150)}, kWheel, {-200, -150}},
+        {"one last value for all channels", Only(&ThinningSettings::pan, 5), {C(0, 10, 10, 1), C(1, 10, 12, 2)}, 10, {10}},
+        {"tempo", Only(&ThinningSettings::tempo, 2),
+         {MetaRecord(0, kTempoRecord, 120), MetaRecord(1, kTempoRecord, 121), MetaRecord(2, kTempoRecord, 125)}, kTempo,
+         {120, 125}},
+        {"kinds that are off", Only(&ThinningSettings::expression, 2), {C(0, 10, 10), C(1, 10, 10)}, 10, {10, 10}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Kept(c.input, c.settings, c.number), c.kept) << c.what;
 }
 
-TEST(AutoOptimize, ModulationKeepsReturnsToZero) {
-    RecordBuffer twoThenZero({ControllerRecord(0, 1, 2), ControllerRecord(1, 1, 0)}, 10);
-    EXPECT_EQ(ControllerValues(Thin(twoThenZero, Only(&ThinningSettings::modulation, 5)), 1),
-              (std::vector<int>{2, 0}));
-    RecordBuffer zeros({ControllerRecord(0, 1, 0), ControllerRecord(1, 1, 1), ControllerRecord(2, 1, 2),
-                        ControllerRecord(3, 1, 0)},
-                       10);
-    EXPECT_EQ(ControllerValues(Thin(zeros, Only(&ThinningSettings::modulation, 4)), 1), (std::vector<int>{0}));
-}
-
-TEST(AutoOptimize, WheelSmallBendsGoOrCentre) {
-    RecordBuffer sequence({WheelRecord(0, 0), WheelRecord(1, 3), WheelRecord(2, 100), WheelRecord(3, 102),
-                           WheelRecord(4, 0)},
-                          10);
-    EXPECT_EQ(WheelValues(Thin(sequence, Only(&ThinningSettings::wheel, 8))), (std::vector<int>{0, 100, 0}));
-
-    RecordBuffer smallAfterLarge({WheelRecord(0, 100), WheelRecord(1, 5)}, 10);
-    const auto out = Thin(smallAfterLarge, Only(&ThinningSettings::wheel, 8));
-    EXPECT_EQ(WheelValues(out), (std::vector<int>{100, 0}));
-    EXPECT_EQ(RecordTime(out[1]), 1u);  // the 5 stays in place, set to centre
-    EXPECT_EQ(out[1].data[0], 64);
-    EXPECT_EQ(out[1].data[1], 0);
-
-    RecordBuffer negative({WheelRecord(0, -200), WheelRecord(1, -195), WheelRecord(2, -150)}, 10);
-    EXPECT_EQ(WheelValues(Thin(negative, Only(&ThinningSettings::wheel, 8))), (std::vector<int>{-200, -150}));
-}
-
-TEST(AutoOptimize, OneLastValueServesAllChannels) {
-    RecordBuffer buffer({ControllerRecord(0, 10, 10, 1), ControllerRecord(1, 10, 12, 2)}, 10);
-    EXPECT_EQ(ControllerValues(Thin(buffer, Only(&ThinningSettings::pan, 5)), 10), (std::vector<int>{10}));
-}
-
-TEST(AutoOptimize, TempoRecordsThinByTheirValue) {
-    RecordBuffer buffer({MetaRecord(0, kTempoRecord, 120), MetaRecord(10, kTempoRecord, 121),
-                         MetaRecord(20, kTempoRecord, 125), MetaRecord(20, kPhraseMarker, 1)},
-                        30);
-    const auto out = Thin(buffer, Only(&ThinningSettings::tempo, 2));
+TEST(AutoOptimize, SmallBendAfterALargeOneBecomesCentreInPlace) {
+    RecordBuffer buffer({MetaRecord(0, kPhraseMarker, 1), WheelRecord(1, 100), WheelRecord(2, 5)}, 10);
+    buffer.bytesInUse = ThinRecords(buffer.records.data(), buffer.bytesInUse, Only(&ThinningSettings::wheel, 8));
+    const auto out = buffer.InUse();
     ASSERT_EQ(out.size(), 4u);
-    EXPECT_EQ(out[0].data[1], 120);
-    EXPECT_EQ(out[1].data[1], 125);
-    EXPECT_EQ(out[2].data[0], kPhraseMarker);
-}
-
-TEST(AutoOptimize, KindsThatAreOffKeepAllTheirRecords) {
-    RecordBuffer buffer({ControllerRecord(0, 10, 10), ControllerRecord(1, 10, 10), ControllerRecord(2, 11, 5),
-                         ControllerRecord(3, 11, 5)},
-                        10);
-    const auto out = Thin(buffer, Only(&ThinningSettings::expression, 2));
-    EXPECT_EQ(ControllerValues(out, 10), (std::vector<int>{10, 10}));
-    EXPECT_EQ(ControllerValues(out, 11), (std::vector<int>{5}));
+    EXPECT_EQ(out[0].data[0], kPhraseMarker);  // other records stay
+    EXPECT_EQ(RecordTime(out[2]), 2u);
+    EXPECT_EQ(out[2].data[0], 64);
+    EXPECT_EQ(out[2].data[1], 0);
 }
 
 TEST(AutoOptimize, AllOffLeavesTheBufferByteForByte) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/support/filter_fixture.h"
 
 namespace cantivo::test {
@@ -24,22 +26,16 @@ TEST_F(Intake, EndRecordFollowsTheLatestNoteEnd) {
     EXPECT_EQ(RecordTime(records.back()), 150u);
 }
 
-TEST_F(Intake, LongNoteKeepsLowSixteenBitsButCountsWhole) {
-    TakeIn({Note(10, 60, 90, 70000)});
+TEST_F(Intake, NoteRecordKeepsLowSixteenBitsOfItsDurationButTheEndCountsWhole) {
+    TakeIn({Note(5, 64, 77, 0x11234, 9)});
     const auto records = Records();
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(NoteDuration(records[0]), 4464);
-    EXPECT_EQ(RecordTime(records[1]), 70010u);
-}
-
-TEST_F(Intake, NoteRecordBytes) {
-    TakeIn({Note(5, 64, 77, 0x1234, 9)});
-    const EventRecord note = Records()[0];
-    EXPECT_EQ(note.kind, 64);
-    EXPECT_EQ(note.data[0], 77);
-    EXPECT_EQ(note.data[1], 0x34);
-    EXPECT_EQ(note.data[2], 0x12);
-    EXPECT_EQ(note.data[3], 9);
+    EXPECT_EQ(records[0].kind, 64);
+    EXPECT_EQ(records[0].data[0], 77);
+    EXPECT_EQ(records[0].data[1], 0x34);
+    EXPECT_EQ(records[0].data[2], 0x12);
+    EXPECT_EQ(records[0].data[3], 9);
+    EXPECT_EQ(RecordTime(records[1]), 5u + 0x11234);
 }
 
 TEST_F(Intake, PhraseMarkerControllerBecomesAMarker) {
@@ -75,28 +71,24 @@ TEST_F(Intake, OtherEventsGoStraightOutAndLeaveOnlyTheEndRecord) {
     EXPECT_EQ(RecordTime(records[0]), 90u);
 }
 
-TEST_F(Intake, FirstBufferHoldsExactly127999EventsAndTheEndRecord) {
-    std::vector<HostEvent> events;
-    for (int i = 0; i < 127999; ++i) events.push_back(Controller(i, 7, i % 128));
-    TakeIn(events);
-    EXPECT_EQ(filter->m_nEventCapacity, 1024000);
-    EXPECT_EQ(filter->m_nEventBytes, 1024000);
-    EXPECT_EQ(GlobalSize(filter->m_hEvents), 1024000u);
-}
-
-TEST_F(Intake, OneEventMoreGrowsTheBufferOnceAndKeepsEveryRecord) {
-    std::vector<HostEvent> events;
-    for (int i = 0; i < 128000; ++i) events.push_back(Controller(i, 7, i % 128));
-    TakeIn(events);
-    EXPECT_EQ(filter->m_nEventCapacity, 2048000);
-    EXPECT_EQ(GlobalSize(filter->m_hEvents), 2048008u);
-    const auto records = Records();
-    ASSERT_EQ(records.size(), 128001u);
-    for (int i = 0; i < 128000; ++i) {
-        ASSERT_EQ(RecordTime(records[i]), static_cast<std::uint32_t>(i));
-        ASSERT_EQ(records[i].data[1], i % 128);
+// The first buffer holds 127999 events and the end record; one event more
+// grows it once, by the same step, keeping every record.
+TEST_F(Intake, BufferGrowsOnceWhenTheFirstIsFull) {
+    const std::tuple<int, std::int32_t, std::size_t> cases[] = {{127999, 1024000, 1024000}, {128000, 2048000, 2048008}};
+    for (const auto& [count, capacity, blockSize] : cases) {
+        std::vector<HostEvent> events;
+        for (int i = 0; i < count; ++i) events.push_back(Controller(i, 7, i % 128));
+        TakeIn(events);
+        EXPECT_EQ(filter->m_nEventCapacity, capacity);
+        EXPECT_EQ(GlobalSize(filter->m_hEvents), blockSize);
+        const auto records = Records();
+        ASSERT_EQ(records.size(), count + 1u);
+        for (int i = 0; i < count; ++i) {
+            ASSERT_EQ(RecordTime(records[i]), static_cast<std::uint32_t>(i));
+            ASSERT_EQ(records[i].data[1], i % 128);
+        }
+        EXPECT_TRUE(IsEndRecord(records.back()));
     }
-    EXPECT_TRUE(IsEndRecord(records.back()));
 }
 
 }  // namespace

@@ -138,16 +138,6 @@ TEST_F(RuleStage, BrokenResultsGiveIllegalResultDataAndThePassThrough) {
     }
 }
 
-TEST_F(RuleStage, TempoRecordsNeverReachTheOutput) {
-    InstallRuleModule(folder, kTempoAdder);
-    SetSlot(0, kTempoAdder, {120});
-    const auto output = Run(Input());
-    EXPECT_EQ(GetErrorCode(), kNoError);
-    const auto records = Records();
-    EXPECT_EQ(records[0].data[0], kTempoRecord);
-    EXPECT_EQ(output.size(), records.size() - 2);  // neither tempo nor end record
-}
-
 TEST_F(RuleStage, GrowingModuleKeepsEveryRecordItWrote) {
     InstallRuleModule(folder, kGrower);
     const std::int32_t extra = 200000;

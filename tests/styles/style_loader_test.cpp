@@ -296,19 +296,17 @@ TEST_F(StyleLoader, InteractiveLoadInBypassAppliesTheStyleAndResetsTheGrid) {
     EXPECT_TRUE(view.slotsFilledAtBind);
 
     // The style's initial values, with the tempo kept at 120.
-    EXPECT_EQ(filter->m_Initial.bKeepTempo, 1u);
-    EXPECT_EQ(filter->m_Initial.wTempo, 120);
-    EXPECT_EQ(filter->m_Initial.bKeepVelocity, 0u);
-    EXPECT_EQ(filter->m_Initial.bKeepExpression, 1u);
-    EXPECT_EQ(filter->m_Initial.wVelocity, 90);
-    EXPECT_EQ(filter->m_Initial.wPan, 70);
+    InitialValues expected = SampleStyle().header.StyleInitial;
+    expected.bKeepTempo = 1;
+    expected.wTempo = 120;
+    EXPECT_EQ(std::memcmp(&filter->m_Initial, &expected, sizeof expected), 0);
     for (const ParamEntry& entry : filter->m_Params.aEntry) {
         EXPECT_EQ(entry.wDepth, 100);
         EXPECT_EQ(entry.wRandom, 20);
     }
     EXPECT_EQ(filter->m_Params.wVariableDepth, 100);
-    EXPECT_EQ(filter->m_abMuted[0], 1u);
-    for (int k = 1; k < kParameterCount; ++k) EXPECT_EQ(filter->m_abMuted[k], 0u) << k;
+    EXPECT_EQ(std::vector<std::uint32_t>(std::begin(filter->m_abMuted), std::end(filter->m_abMuted)),
+              (std::vector<std::uint32_t>{1, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(filter->m_bBypass, 0u);
     EXPECT_EQ(filter->m_bDirty, 1u);
     EXPECT_TRUE(LockIsFree(*filter));
