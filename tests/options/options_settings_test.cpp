@@ -84,5 +84,15 @@ TEST_F(Options, SaveWritesExactlyTheTwelveValues) {
     EXPECT_FALSE(key.QueryDword("BITmp"));
 }
 
+TEST_F(Options, WhatIsSavedLoadsBack) {
+    // Every stored value unlike its default; the tempo switch is not stored.
+    g_Options = {12, 60, 0, 1, 3, 0, 4, 0, 6, 0, 7, 0, 17};
+    const OptionsSettings saved = g_Options;
+    SaveOptionsSettings();
+    g_Options = OptionsSettings{};
+    LoadOptionsSettings();
+    EXPECT_EQ(g_Options, saved);
+}
+
 }  // namespace
 }  // namespace cantivo
