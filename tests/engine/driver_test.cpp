@@ -27,27 +27,21 @@ TEST_F(Driver, BypassCopiesTheInputEventForEventAndRunsNoStage) {
     EXPECT_EQ(filter->m_hEvents, nullptr);
 }
 
-TEST_F(Driver, EmptyInputTouchesNothing) {
+// Nothing to take, or no count to be had: no stage runs and nothing changes.
+TEST_F(Driver, EmptyOrUncountableInputTouchesNothing) {
     filter->m_bBypass = 0;
-    const ParamSettings before = filter->m_Params;
     host.timeBase.ticksPerQuarter = 960;
-    TestEventQueue in;
-    TestEventQueue out;
-    EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
-    EXPECT_TRUE(out.events.empty());
-    EXPECT_EQ(std::memcmp(&before, &filter->m_Params, sizeof before), 0);
-    EXPECT_EQ(filter->m_wTimeBase, 120);
-    EXPECT_EQ(filter->m_hEvents, nullptr);
-}
-
-TEST_F(Driver, FailingCountAtTheStartReturnsFailAndChangesNothing) {
-    filter->m_bBypass = 0;
-    TestEventQueue in(MixedInput());
-    in.failCount = true;
-    TestEventQueue out;
-    EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), E_FAIL);
-    EXPECT_TRUE(out.events.empty());
-    EXPECT_EQ(filter->m_Params.aEntry[0].wDepth, 100);
+    const ParamSettings before = filter->m_Params;
+    for (const bool failCount : {false, true}) {
+        TestEventQueue in(failCount ? MixedInput() : std::vector<HostEvent>{});
+        in.failCount = failCount;
+        TestEventQueue out;
+        EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), failCount ? E_FAIL : S_OK);
+        EXPECT_TRUE(out.events.empty());
+        EXPECT_EQ(std::memcmp(&before, &filter->m_Params, sizeof before), 0);
+        EXPECT_EQ(filter->m_wTimeBase, 120);
+        EXPECT_EQ(filter->m_hEvents, nullptr);
+    }
 }
 
 TEST_F(Driver, MuteAndLockClearTheSettingsForGood) {
