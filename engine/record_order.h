@@ -1,15 +1,11 @@
-// The order of the event buffer: by time, then phrase markers, tempo records,
-// other status records, notes, and the end record last.
+// Sorting the event buffer into the order every stage and module keeps.
 #pragma once
 
 #include <cstddef>
 
-#include "cantivo/rule_module.h"
+#include "cantivo/record_order.h"
 
 namespace cantivo {
-
-// -1, 0 or 1.
-int CompareRecords(const EventRecord& a, const EventRecord& b);
 
 void SortRecords(EventRecord* records, std::size_t count);
 

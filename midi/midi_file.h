@@ -18,6 +18,7 @@ inline constexpr std::uint8_t kMetaStatus = 0xFF;
 inline constexpr std::uint8_t kSysExStatus = 0xF0;
 inline constexpr std::uint8_t kSysExEscapeStatus = 0xF7;
 
+inline constexpr std::uint8_t kMetaText = 0x01;
 inline constexpr std::uint8_t kMetaTrackName = 0x03;
 inline constexpr std::uint8_t kMetaEndOfTrack = 0x2F;
 inline constexpr std::uint8_t kMetaTempo = 0x51;

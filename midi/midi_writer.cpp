@@ -10,6 +10,8 @@ namespace cantivo::midi {
 
 namespace {
 
+constexpr std::uint32_t kLongestDelta = (1u << 28) - 1;
+
 void BigEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int width) {
     for (int shift = (width - 1) * 8; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
@@ -117,7 +119,14 @@ private:
         running_ = status;
     }
 
+    // A delta time holds 28 bits; a longer gap is bridged by empty text events.
     void Delta(std::uint32_t time) {
+        while (time - time_ > kLongestDelta) {
+            VariableLength(bytes_, kLongestDelta);
+            bytes_.insert(bytes_.end(), {kMetaStatus, kMetaText, 0});
+            running_ = 0;
+            time_ += kLongestDelta;
+        }
         VariableLength(bytes_, time - time_);
         time_ = time;
     }

@@ -15,6 +15,8 @@ namespace cantivo::midi {
 // where the next one of its key starts never swallows it; a note of no length
 // ends right after it starts. The End of Track comes after the last note end.
 // A note of velocity 0, which a file cannot hold, is written with velocity 1.
+// A gap between events longer than a delta time holds (2^28 - 1 ticks) is
+// bridged by empty text events, so the file always reads back.
 std::vector<std::uint8_t> WriteMidi(const MidiFile& file);
 
 }  // namespace cantivo::midi

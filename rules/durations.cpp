@@ -7,20 +7,15 @@
 #include <cmath>
 
 #include "rules/kit/depth.h"
-#include "rules/kit/module_context.h"
 #include "rules/kit/note_random.h"
+#include "rules/kit/transform.h"
 
-using namespace cantivo;
-using namespace cantivo::rules;
+namespace cantivo::rules {
 
-CANTIVO_RULE_EXPORT std::int32_t QV12Convert(HWND, void* ruleData, HGLOBAL* events, std::int32_t* capacity,
-                                             std::int32_t* bytesInUse, SettingsRegion* settings, void*,
-                                             std::uint16_t meter, std::uint16_t, std::uint16_t timeBase,
-                                             std::uint8_t) {
-    const ParamEntry row = settings->params.aEntry[2];
-    if (row.wDepth == 0) return 1;
-    ModuleContext context(ruleData, events, capacity, bytesInUse, meter, timeBase);
-    const double change = (context.text.Get("length", 85) - 100) / 100.0;
+const int kModuleParameter = 2;
+
+void Transform(ModuleContext& context) {
+    const double change = (context.text.Get("length", 85) - 100.0) / 100.0;
     const int accent = context.text.Get("accent", 12);
 
     double velocitySum = 0;
@@ -34,11 +29,12 @@ CANTIVO_RULE_EXPORT std::int32_t QV12Convert(HWND, void* ruleData, HGLOBAL* even
 
     for (EventRecord& note : context.buffer.records) {
         if (!IsNote(note)) continue;
-        double factor = 1.0 + Scaled(change, row, NoteRandom(context.seed, note, 2));
+        double factor = 1.0 + Scaled(change, context.row, NoteRandom(context.seed, note, 2));
         const bool accented = note.data[0] >= meanVelocity + accent || context.metric.Strength(RecordTime(note)) >= 1.0;
         if (accented) factor = std::max(factor, 1.0);
         const double length = std::round(NoteDuration(note) * std::max(factor, 0.05));
         SetNoteDuration(note, static_cast<std::uint16_t>(std::clamp(length, 1.0, 65535.0)));
     }
-    return context.buffer.Commit() ? 1 : 0;
 }
+
+}  // namespace cantivo::rules

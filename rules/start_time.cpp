@@ -5,19 +5,14 @@
 #include <cmath>
 
 #include "rules/kit/depth.h"
-#include "rules/kit/module_context.h"
 #include "rules/kit/note_random.h"
+#include "rules/kit/transform.h"
 
-using namespace cantivo;
-using namespace cantivo::rules;
+namespace cantivo::rules {
 
-CANTIVO_RULE_EXPORT std::int32_t QV12Convert(HWND, void* ruleData, HGLOBAL* events, std::int32_t* capacity,
-                                             std::int32_t* bytesInUse, SettingsRegion* settings, void*,
-                                             std::uint16_t meter, std::uint16_t, std::uint16_t timeBase,
-                                             std::uint8_t) {
-    const ParamEntry row = settings->params.aEntry[1];
-    if (row.wDepth == 0) return 1;
-    ModuleContext context(ruleData, events, capacity, bytesInUse, meter, timeBase);
+const int kModuleParameter = 1;
+
+void Transform(ModuleContext& context) {
     const double lag = context.text.Get("lag", 10) * context.tickScale;
     const double rit = context.text.Get("rit", 30) * context.tickScale;
     for (EventRecord& note : context.buffer.records) {
@@ -25,7 +20,8 @@ CANTIVO_RULE_EXPORT std::int32_t QV12Convert(HWND, void* ruleData, HGLOBAL* even
         const std::uint32_t time = RecordTime(note);
         const double phraseEnd = std::pow(std::max(0.0, context.metric.InPhrase(time) - 0.75) / 0.25, 2.0);
         const double designed = lag * (1.0 - context.metric.Strength(time)) + rit * phraseEnd + lag * 0.2;
-        SetRecordTime(note, ShiftedTime(time, Scaled(designed, row, NoteRandom(context.seed, note))));
+        SetRecordTime(note, ShiftedTime(time, Scaled(designed, context.row, NoteRandom(context.seed, note))));
     }
-    return context.buffer.Commit() ? 1 : 0;
 }
+
+}  // namespace cantivo::rules

@@ -8,19 +8,14 @@
 #include <numbers>
 
 #include "rules/kit/depth.h"
-#include "rules/kit/module_context.h"
 #include "rules/kit/note_random.h"
+#include "rules/kit/transform.h"
 
-using namespace cantivo;
-using namespace cantivo::rules;
+namespace cantivo::rules {
 
-CANTIVO_RULE_EXPORT std::int32_t QV12Convert(HWND, void* ruleData, HGLOBAL* events, std::int32_t* capacity,
-                                             std::int32_t* bytesInUse, SettingsRegion* settings, void*,
-                                             std::uint16_t meter, std::uint16_t, std::uint16_t timeBase,
-                                             std::uint8_t) {
-    const ParamEntry row = settings->params.aEntry[3];
-    if (row.wDepth == 0) return 1;
-    ModuleContext context(ruleData, events, capacity, bytesInUse, meter, timeBase);
+const int kModuleParameter = 3;
+
+void Transform(ModuleContext& context) {
     const double metric = context.text.Get("metric", 14);
     const double arch = context.text.Get("arch", 10);
     for (EventRecord& note : context.buffer.records) {
@@ -28,8 +23,9 @@ CANTIVO_RULE_EXPORT std::int32_t QV12Convert(HWND, void* ruleData, HGLOBAL* even
         const std::uint32_t time = RecordTime(note);
         const double designed = metric * (context.metric.Strength(time) - 0.5) +
                                 arch * (std::sin(std::numbers::pi * context.metric.InPhrase(time)) - 0.5);
-        const double velocity = std::round(note.data[0] + Scaled(designed, row, NoteRandom(context.seed, note, 3)));
+        const double velocity = std::round(note.data[0] + Scaled(designed, context.row, NoteRandom(context.seed, note, 3)));
         note.data[0] = static_cast<std::uint8_t>(std::clamp(velocity, 1.0, 127.0));
     }
-    return context.buffer.Commit() ? 1 : 0;
 }
+
+}  // namespace cantivo::rules

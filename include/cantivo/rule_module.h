@@ -104,6 +104,9 @@ constexpr int kWheelCentre = 256;
 constexpr std::uint8_t kModulationController = 1;
 constexpr std::uint8_t kPanController = 10;
 
+// The latest time a record's 24 bits hold.
+constexpr std::uint32_t kLatestRecordTime = 0xFFFFFF;
+
 inline std::uint32_t RecordTime(const EventRecord& r) {
     return r.time[0] | (r.time[1] << 8) | (static_cast<std::uint32_t>(r.time[2]) << 16);
 }

@@ -9,7 +9,9 @@ Metric::Metric(std::uint16_t meter, std::uint16_t timeBase, std::int32_t phraseB
     const std::uint32_t quarter = timeBase ? timeBase : 120;
     beatTicks_ = std::max<std::uint32_t>(1, quarter * 4 >> unitPower);
     beatsPerBar_ = std::max<std::uint32_t>(1, meter & 0xFF);
-    phraseTicks_ = BarTicks() * static_cast<std::uint32_t>(std::max(1, phraseBars));
+    // A phrase longer than any record's time is as good as one without end.
+    const std::uint64_t phrase = std::uint64_t{BarTicks()} * static_cast<std::uint32_t>(std::max(1, phraseBars));
+    phraseTicks_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(phrase, kLatestRecordTime + 1));
 }
 
 double Metric::Strength(std::uint32_t time) const {

@@ -1,17 +1,16 @@
 #include "rules/kit/rule_buffer.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <cstring>
 #include <map>
 
-#include "engine/record_order.h"
+#include "cantivo/record_order.h"
 
 namespace cantivo::rules {
 
 namespace {
-
-constexpr std::uint32_t kLatestTime = 0xFFFFFF;
 
 // Stable sorting by the buffer order keeps records of one time and class as
 // they came, so an untouched buffer goes back byte for byte.
@@ -23,8 +22,11 @@ RuleBuffer::RuleBuffer(HGLOBAL* events, std::int32_t* capacity, std::int32_t* by
     : events_(events), capacity_(capacity), bytesInUse_(bytesInUse) {
     const auto* base = static_cast<const EventRecord*>(GlobalLock(*events));
     if (!base) return;
-    const std::int32_t count = *bytesInUse / static_cast<std::int32_t>(sizeof(EventRecord));
-    for (std::int32_t i = 0; i < count; ++i) {
+    readable_ = true;
+    // Never past the block, whatever the count says.
+    const SIZE_T held = std::min(static_cast<SIZE_T>(*bytesInUse), GlobalSize(*events));
+    const SIZE_T count = held / sizeof(EventRecord);
+    for (SIZE_T i = 0; i < count; ++i) {
         if (IsEndRecord(base[i])) {
             endTime_ = RecordTime(base[i]);
             break;
@@ -32,15 +34,19 @@ RuleBuffer::RuleBuffer(HGLOBAL* events, std::int32_t* capacity, std::int32_t* by
         records.push_back(base[i]);
     }
     GlobalUnlock(*events);
+    inputCount_ = records.size();
 }
 
+std::size_t RuleBuffer::MostToAdd() const { return inputCount_ * kAddedPerInputRecord + kAddedAtLeast; }
+
 bool RuleBuffer::Commit() {
+    if (!readable_) return false;
     std::stable_sort(records.begin(), records.end(), InBufferOrder);
     SeparateSameKeyNotes(records);
     std::uint32_t end = endTime_;
     for (const EventRecord& r : records) {
         const std::uint32_t last = RecordTime(r) + (IsNote(r) ? NoteDuration(r) : 0);
-        end = std::max(end, std::min(last, kLatestTime));
+        end = std::max(end, std::min(last, kLatestRecordTime));
     }
     EventRecord endRecord{};
     SetRecordTime(endRecord, end);
@@ -48,6 +54,7 @@ bool RuleBuffer::Commit() {
     endRecord.data[0] = kEndRecord;
     records.push_back(endRecord);
 
+    if (records.size() > static_cast<std::size_t>(INT32_MAX) / sizeof(EventRecord)) return false;
     const auto needed = static_cast<std::int32_t>(records.size() * sizeof(EventRecord));
     if (needed > *capacity_) {
         HGLOBAL grown = GlobalReAlloc(*events_, static_cast<SIZE_T>(needed), GMEM_MOVEABLE | GMEM_ZEROINIT);
@@ -66,7 +73,7 @@ bool RuleBuffer::Commit() {
 
 std::uint32_t ShiftedTime(std::uint32_t time, double delta) {
     const double moved = std::round(static_cast<double>(time) + delta);
-    return static_cast<std::uint32_t>(std::clamp(moved, 0.0, static_cast<double>(kLatestTime)));
+    return static_cast<std::uint32_t>(std::clamp(moved, 0.0, static_cast<double>(kLatestRecordTime)));
 }
 
 void SeparateSameKeyNotes(std::vector<EventRecord>& records) {
@@ -82,7 +89,7 @@ void SeparateSameKeyNotes(std::vector<EventRecord>& records) {
             EventRecord& earlier = records[found->second];
             const std::uint32_t start = RecordTime(earlier);
             if (RecordTime(note) <= start) {
-                SetRecordTime(note, std::min(start + 1, kLatestTime));
+                SetRecordTime(note, std::min(start + 1, kLatestRecordTime));
                 moved = true;
             }
             const std::uint32_t gap = RecordTime(note) - start;

@@ -17,14 +17,22 @@ public:
     std::vector<EventRecord> records;
 
     // Writes the records back, growing the block through its handle when they
-    // need more room. False when memory runs out.
+    // need more room. False when memory runs out or the block could not be read.
     bool Commit();
+
+    // How many records a module may add to what it was given: enough for any
+    // curve a style asks for, never so many that a run stalls.
+    std::size_t MostToAdd() const;
+    static constexpr std::size_t kAddedPerInputRecord = 16;
+    static constexpr std::size_t kAddedAtLeast = 1024;
 
 private:
     HGLOBAL* events_;
     std::int32_t* capacity_;
     std::int32_t* bytesInUse_;
     std::uint32_t endTime_ = 0;
+    bool readable_ = false;
+    std::size_t inputCount_ = 0;
 };
 
 // A time moved by `delta` ticks, kept within what a record can hold.

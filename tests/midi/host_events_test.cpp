@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "midi/host_events.h"
 
@@ -47,15 +48,10 @@ TEST(HostEvents, EventsBecomeTheHostsKinds) {
     EXPECT_EQ(+events[2].type, kHostKeptEvent);
     EXPECT_EQ(events[2].channel, 3);
     const HostEvent& note = events[4];
-    EXPECT_EQ(+note.type, kHostNote);
-    EXPECT_EQ(note.channel, 3);
-    EXPECT_EQ(note.note.key, 60);
-    EXPECT_EQ(note.note.velocity, 90);
-    EXPECT_EQ(note.note.releaseVelocity, 30);
-    EXPECT_EQ(+note.duration, 240);
-    EXPECT_EQ(+events[6].type, kHostWheel);
-    EXPECT_EQ(+events[6].wheel, -4000);
-    EXPECT_EQ(+events[6].time, 120);
+    EXPECT_EQ((std::tuple{+note.type, +note.channel, +note.note.key, +note.note.velocity, +note.note.releaseVelocity,
+                          +note.duration}),
+              (std::tuple{kHostNote, 3, 60, 90, 30, 240}));
+    EXPECT_EQ((std::tuple{+events[6].type, +events[6].wheel, +events[6].time}), (std::tuple{kHostWheel, -4000, 120}));
 }
 
 TEST(HostEvents, TrackComesBackWholeFromAFilterThatChangedNothing) {
@@ -100,19 +96,15 @@ TEST(HostEvents, ChangedNotesAndNewEventsFindTheirPlaces) {
 TEST(HostEvents, KeptEventsReturnOnceAndForeignEventsAreLeftOut) {
     const MidiTrack source = Source();
     std::vector<HostEvent> events = ToHostEvents(source);
-    std::vector<HostEvent> extra = {events[0], events[2]};  // the same tags again
-    HostEvent foreign = events[0];
-    foreign.type = 77;
-    extra.push_back(foreign);
-    HostEvent badTag = events[0];
-    badTag.hostTag = 999;
-    extra.push_back(badTag);
-    HostEvent tagOfANote = events[0];
-    tagOfANote.hostTag = 5;  // points at a note, which is no kept event
-    extra.push_back(tagOfANote);
-    HostEvent noTag = events[0];
-    noTag.hostTag = 0;
-    extra.push_back(noTag);
+    const auto copy = [&](std::int32_t type, std::uint32_t tag) {
+        HostEvent e = events[0];
+        e.type = type;
+        e.hostTag = tag;
+        return e;
+    };
+    // The same tags again, a foreign type, a tag past the track, one of a note, none.
+    const std::vector<HostEvent> extra = {events[0], events[2], copy(77, 1), copy(kHostKeptEvent, 999),
+                                          copy(kHostKeptEvent, 5), copy(kHostKeptEvent, 0)};
     events.insert(events.end(), extra.begin(), extra.end());
     EXPECT_EQ(FromHostEvents(source, events), source);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "midi/midi_reader.h"
 #include "tests/midi/smf_bytes.h"
 
@@ -28,144 +30,102 @@ TEST(MidiReader, HeaderFieldsAndFormats) {
     EXPECT_EQ(zero.file.tracks[0].events, std::vector{MakeNote(0, 0, 60, 100, 0x60, 0)});
 }
 
-TEST(MidiReader, NotesArePairedWithDurationsAndReleaseVelocities) {
-    // Two channels, a chord, a note-on with velocity 0 as the note-off.
-    const auto result = Read(Smf(0, {Ended({
-                                         0x00, 0x91, 60, 90,         // ch 2 on
-                                         0x00, 0x91, 64, 80,         // ch 2 on
-                                         0x10, 0x95, 60, 70,         // ch 6, same key
-                                         0x20, 0x81, 60, 33,         // ch 2 off with release 33
-                                         0x08, 0x91, 64, 0,          // ch 2 off as velocity 0
-                                         0x81, 0x00, 0x85, 60, 1,    // ch 6 off after 128 ticks
-                                     })}));
-    const auto& events = result.file.tracks[0].events;
-    ASSERT_EQ(events.size(), 3u);
-    EXPECT_EQ(events[0], MakeNote(0, 1, 60, 90, 0x30, 33));
-    EXPECT_EQ(events[1], MakeNote(0, 1, 64, 80, 0x38, 64));
-    EXPECT_EQ(events[2], MakeNote(0x10, 5, 60, 70, 0x28 + 128, 1));
-    EXPECT_EQ(result.file.tracks[0].endTime, 0x38u + 128);
-    EXPECT_TRUE(result.warnings.empty());
+struct Track {
+    const char* name;
+    Bytes body;  // ended by an End of Track
+    std::vector<MidiEvent> events;
+};
+
+// Well-formed tracks read without a warning.
+TEST(MidiReader, EventsOfEveryKind) {
+    const std::vector<Track> tracks = {
+        {"notes paired with durations and release velocities",
+         {0x00, 0x91, 60, 90, 0x00, 0x91, 64, 80,
+          0x10, 0x95, 60, 70,        // another channel, same key
+          0x20, 0x81, 60, 33,        // off with release 33
+          0x08, 0x91, 64, 0,         // off as velocity 0
+          0x81, 0x00, 0x85, 60, 1},  // two-byte delta
+         {MakeNote(0, 1, 60, 90, 0x30, 33), MakeNote(0, 1, 64, 80, 0x38, 64),
+          MakeNote(0x10, 5, 60, 70, 0x28 + 128, 1)}},
+        {"running status carries over data and meta events",
+         {0x00, 0x90, 60, 100, 0x00, 62, 101, 0x10, 60, 0,
+          0x00, 0xFF, 0x01, 0x01, 'x',
+          0x00, 62, 0,              // still running after the meta event
+          0x00, 0xB3, 7, 90, 0x05, 10, 30,
+          0x00, 0xE3, 0x00, 0x40, 0x05, 0x7F, 0x7F},
+         {MakeNote(0, 0, 60, 100, 0x10, 64), MakeNote(0, 0, 62, 101, 0x10, 64), MakeMeta(0x10, 0x01, {'x'}),
+          MakeController(0x10, 3, 7, 90), MakeController(0x15, 3, 10, 30), MakePitchWheel(0x15, 3, 0),
+          MakePitchWheel(0x1A, 3, 8191)}},
+        {"other events kept with their bytes in place",
+         {0x00, 0xFF, 0x03, 0x04, 'L', 'e', 'a', 'd',
+          0x00, 0xF0, 0x03, 0x43, 0x12, 0xF7,
+          0x00, 0xC2, 40, 0x00, 0x92, 60, 100,
+          0x10, 0xA2, 60, 50, 0x10, 0xD2, 70,
+          0x00, 0xF7, 0x02, 0x01, 0x02,
+          0x00, 0xFF, 0x7F, 0x00,
+          0x10, 0x82, 60, 64},
+         {MakeMeta(0, kMetaTrackName, {'L', 'e', 'a', 'd'}), MakeSysEx(0, {0x43, 0x12, 0xF7}),
+          MakeChannelMessage(0, 0xC2, {40}), MakeNote(0, 2, 60, 100, 0x30, 64),
+          MakeChannelMessage(0x10, 0xA2, {60, 50}), MakeChannelMessage(0x20, 0xD2, {70}),
+          MakeSysEx(0x20, {0x01, 0x02}, kSysExEscapeStatus), MakeMeta(0x20, 0x7F, {})}},
+        {"overlapping notes of one key end in the order they started",
+         {0x00, 0x90, 60, 10, 0x10, 0x90, 60, 20, 0x10, 0x80, 60, 0, 0x10, 0x80, 60, 0},
+         {MakeNote(0, 0, 60, 10, 0x20, 0), MakeNote(0x10, 0, 60, 20, 0x20, 0)}},
+    };
+    for (const Track& track : tracks) {
+        SCOPED_TRACE(track.name);
+        const auto result = Read(Smf(0, {Ended(track.body)}));
+        EXPECT_EQ(result.file.tracks[0].events, track.events);
+        std::uint32_t end = 0;
+        for (const MidiEvent& e : track.events) end = std::max(end, e.End());
+        EXPECT_EQ(result.file.tracks[0].endTime, end);
+        EXPECT_TRUE(result.warnings.empty());
+    }
 }
 
-TEST(MidiReader, RunningStatusCarriesOverDataAndMetaEvents) {
-    const auto result = Read(Smf(0, {Ended({
-                                         0x00, 0x90, 60, 100,  // status given
-                                         0x00, 62, 101,        // running: another note-on
-                                         0x10, 60, 0,          // running: velocity 0 ends the first
-                                         0x00, 0xFF, 0x01, 0x01, 'x',
-                                         0x00, 62, 0,          // still running after a meta event
-                                         0x00, 0xB3, 7, 90,
-                                         0x05, 10, 30,         // running controller
-                                         0x00, 0xE3, 0x00, 0x40,
-                                         0x05, 0x7F, 0x7F,     // running wheel
-                                     })}));
-    const auto& events = result.file.tracks[0].events;
-    ASSERT_EQ(events.size(), 7u);
-    EXPECT_EQ(events[0], MakeNote(0, 0, 60, 100, 0x10, 64));
-    EXPECT_EQ(events[1], MakeNote(0, 0, 62, 101, 0x10, 64));
-    EXPECT_EQ(events[2], MakeMeta(0x10, 0x01, {'x'}));
-    EXPECT_EQ(events[3], MakeController(0x10, 3, 7, 90));
-    EXPECT_EQ(events[4], MakeController(0x15, 3, 10, 30));
-    EXPECT_EQ(events[5], MakePitchWheel(0x15, 3, 0));
-    EXPECT_EQ(events[6], MakePitchWheel(0x1A, 3, 8191));
-}
+struct Warned {
+    const char* name;
+    Bytes file;
+    std::size_t events;  // in the first track
+    std::uint32_t firstEnd;
+    std::uint32_t endTime;
+    std::vector<std::pair<std::size_t, const char*>> warnings;  // offset, words of the message
+};
 
-TEST(MidiReader, OtherEventsAreKeptWithTheirBytesInPlace) {
-    const auto result = Read(Smf(1, {Ended({
-                                         0x00, 0xFF, 0x03, 0x04, 'L', 'e', 'a', 'd',
-                                         0x00, 0xF0, 0x03, 0x43, 0x12, 0xF7,
-                                         0x00, 0xC2, 40,
-                                         0x00, 0x92, 60, 100,
-                                         0x10, 0xA2, 60, 50,       // aftertouch
-                                         0x10, 0xD2, 70,           // channel pressure
-                                         0x00, 0xF7, 0x02, 0x01, 0x02,  // escape
-                                         0x00, 0xFF, 0x7F, 0x00,   // empty sequencer-specific
-                                         0x10, 0x82, 60, 64,
-                                     })}));
-    const auto& events = result.file.tracks[0].events;
-    ASSERT_EQ(events.size(), 8u);
-    EXPECT_EQ(events[0], MakeMeta(0, kMetaTrackName, {'L', 'e', 'a', 'd'}));
-    EXPECT_EQ(events[1], MakeSysEx(0, {0x43, 0x12, 0xF7}));
-    EXPECT_EQ(events[2], MakeChannelMessage(0, 0xC2, {40}));
-    EXPECT_EQ(events[3], MakeNote(0, 2, 60, 100, 0x30, 64));
-    EXPECT_EQ(events[4], MakeChannelMessage(0x10, 0xA2, {60, 50}));
-    EXPECT_EQ(events[5], MakeChannelMessage(0x20, 0xD2, {70}));
-    EXPECT_EQ(events[6], MakeSysEx(0x20, {0x01, 0x02}, kSysExEscapeStatus));
-    EXPECT_EQ(events[7], MakeMeta(0x20, 0x7F, {}));
-}
-
-TEST(MidiReader, OverlappingNotesOfOneKeyEndInTheOrderTheyStarted) {
-    const auto result = Read(Smf(0, {Ended({
-                                         0x00, 0x90, 60, 10,
-                                         0x10, 0x90, 60, 20,
-                                         0x10, 0x80, 60, 0,
-                                         0x10, 0x80, 60, 0,
-                                     })}));
-    const auto& events = result.file.tracks[0].events;
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].duration, 0x20u);
-    EXPECT_EQ(events[1].duration, 0x20u);
-    EXPECT_EQ(events[1].velocity, 20);
-}
-
-TEST(MidiReader, OrphanNoteOffIsDroppedWithAWarning) {
-    const auto result = Read(Smf(0, {Ended({
-                                         0x00, 0x90, 60, 100,
-                                         0x10, 0x80, 60, 0,
-                                         0x10, 0x80, 60, 0,  // no note left to end
-                                         0x00, 0x93, 61, 0,  // nor here, as velocity 0
-                                     })}));
-    ASSERT_EQ(result.file.tracks[0].events.size(), 1u);
-    ASSERT_EQ(result.warnings.size(), 2u);
-    EXPECT_EQ(result.warnings[0].offset, kFirstBody + 8);
-    EXPECT_NE(result.warnings[0].message.find("key 60 on channel 1 without a note-on"), std::string::npos);
-    EXPECT_EQ(result.warnings[1].offset, kFirstBody + 12);
-    EXPECT_NE(result.warnings[1].message.find("key 61 on channel 4"), std::string::npos);
-}
-
-TEST(MidiReader, HangingNoteLastsUntilTheEndOfTrackWithAWarning) {
-    const auto result = Read(Smf(0, {{
-                                         0x00, 0x90, 60, 100,
-                                         0x10, 0x90, 62, 100,
-                                         0x10, 0x80, 62, 0,
-                                         0x40, 0xFF, 0x2F, 0x00,
-                                     }}));
-    const auto& track = result.file.tracks[0];
-    EXPECT_EQ(track.endTime, 0x60u);
-    ASSERT_EQ(track.events.size(), 2u);
-    EXPECT_EQ(track.events[0], MakeNote(0, 0, 60, 100, 0x60, 64));
-    EXPECT_EQ(track.events[1].duration, 0x10u);
-    ASSERT_EQ(result.warnings.size(), 1u);
-    EXPECT_EQ(result.warnings[0].offset, kFirstBody);
-    EXPECT_NE(result.warnings[0].message.find("no note-off"), std::string::npos);
-}
-
-TEST(MidiReader, TrackWithoutEndOfTrackEndsAtItsLastEvent) {
-    const auto result = Read(Smf(0, {{0x00, 0x90, 60, 100, 0x30, 0xB0, 7, 100}}));
-    EXPECT_EQ(result.file.tracks[0].endTime, 0x30u);
-    ASSERT_EQ(result.warnings.size(), 2u);  // no End of Track, and so the note hangs
-    EXPECT_EQ(result.file.tracks[0].events[0].duration, 0x30u);
-}
-
-TEST(MidiReader, UnknownChunksAndTrailingBytesAreSkippedWithWarnings) {
-    Bytes bytes = Header(1, 1, 96);
-    Append(bytes, {'X', 'Y', 'Z', 'W', 0, 0, 0, 2, 0xAA, 0xBB});
-    Append(bytes, TrackChunk(Ended({0x00, 0xC0, 5})));
-    Append(bytes, {0x00, 0x00});
-    const auto result = Read(bytes);
-    ASSERT_EQ(result.file.tracks.size(), 1u);
-    EXPECT_EQ(result.file.tracks[0].events, std::vector{MakeChannelMessage(0, 0xC0, {5})});
-    ASSERT_EQ(result.warnings.size(), 2u);
-    EXPECT_EQ(result.warnings[0].offset, 14u);
-    EXPECT_NE(result.warnings[0].message.find("'XYZW'"), std::string::npos);
-    EXPECT_EQ(result.warnings[1].offset, bytes.size() - 2);
-}
-
-TEST(MidiReader, BytesAfterEndOfTrackAreIgnoredWithAWarning) {
-    const auto result = Read(Smf(0, {{0x00, 0xFF, 0x2F, 0x00, 0x00, 0x90, 60, 100}}));
-    EXPECT_TRUE(result.file.tracks[0].events.empty());
-    ASSERT_EQ(result.warnings.size(), 1u);
-    EXPECT_EQ(result.warnings[0].offset, kFirstBody + 4);
+TEST(MidiReader, WhatCanBeReadInSpiteOfAFaultGivesWarnings) {
+    Bytes skipped = Header(1, 1, 96);
+    Append(skipped, {'X', 'Y', 'Z', 'W', 0, 0, 0, 2, 0xAA, 0xBB});
+    Append(skipped, TrackChunk(Ended({0x00, 0xC0, 5})));
+    Append(skipped, {0x00, 0x00});
+    const std::vector<Warned> cases = {
+        {"note-offs without a note-on are dropped",
+         Smf(0, {Ended({0x00, 0x90, 60, 100, 0x10, 0x80, 60, 0, 0x10, 0x80, 60, 0, 0x00, 0x93, 61, 0})}), 1, 0x10, 0x20,
+         {{kFirstBody + 8, "key 60 on channel 1 without a note-on"}, {kFirstBody + 12, "key 61 on channel 4"}}},
+        {"a hanging note lasts until the End of Track",
+         Smf(0, {{0x00, 0x90, 60, 100, 0x10, 0x90, 62, 100, 0x10, 0x80, 62, 0, 0x40, 0xFF, 0x2F, 0x00}}), 2, 0x60, 0x60,
+         {{kFirstBody, "key 60 on channel 1 at tick 0 has no note-off; it lasts until the track's end at tick 96"}}},
+        {"a track without End of Track ends at its last event",
+         Smf(0, {{0x00, 0x90, 60, 100, 0x30, 0xB0, 7, 100}}), 2, 0x30, 0x30,
+         {{kFirstBody + 8, "no End of Track"}, {kFirstBody, "lasts until the track's end at tick 48"}}},
+        {"unknown chunks and bytes after the last track are skipped", skipped, 1, 0, 0,
+         {{14, "chunk 'XYZW' of 2 bytes skipped"}, {skipped.size() - 2, "2 bytes after the last track"}}},
+        {"bytes after the End of Track are ignored", Smf(0, {{0x00, 0xFF, 0x2F, 0x00, 0x00, 0x90, 60, 100}}), 0, 0, 0,
+         {{kFirstBody + 4, "4 bytes after the End of Track"}}},
+    };
+    for (const Warned& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = Read(c.file);
+        ASSERT_EQ(result.file.tracks.size(), 1u);
+        ASSERT_EQ(result.file.tracks[0].events.size(), c.events);
+        if (c.events) EXPECT_EQ(result.file.tracks[0].events[0].End(), c.firstEnd);
+        EXPECT_EQ(result.file.tracks[0].endTime, c.endTime);
+        ASSERT_EQ(result.warnings.size(), c.warnings.size());
+        for (std::size_t i = 0; i < c.warnings.size(); ++i) {
+            EXPECT_EQ(result.warnings[i].offset, c.warnings[i].first);
+            EXPECT_NE(result.warnings[i].message.find(c.warnings[i].second), std::string::npos)
+                << result.warnings[i].message;
+        }
+    }
 }
 
 }  // namespace

@@ -90,6 +90,28 @@ TEST_P(EveryModule, KeepsTheBufferValidOnRandomMaterial) {
     ExpectValidBuffer(RunModule(GetParam(), Piece(), ModuleCall().Row(Row(), 200, 30)));
 }
 
+// Rule text comes from a style file anyone may pass on: numbers out of any
+// sensible range, or wrapped when read into 32 bits, must neither crash a
+// module nor let it add without end, on dense material or a sparse span.
+TEST_P(EveryModule, OutOfRangeRuleTextKeepsTheBufferValidAndBounded) {
+    const std::vector<EventRecord> sparse =
+        Finished({NoteRecord(0, 60, 80, 200, 0), NoteRecord(kLatestRecordTime - 0x10000, 62, 80, 200, 0)});
+    for (const auto& material : {Piece(), sparse}) {
+        for (const char* text : {"bars=33554432", "bars=-5", "delay=-50", "delay=4294967295", "delay=2147483647",
+                                 "step=12", "step=-1", "step=2147483647", "long=-1 step=1", "length=-2147483648"}) {
+            for (std::uint16_t timeBase : {480, 65535}) {
+                SCOPED_TRACE(std::string(text) + " at " + std::to_string(timeBase));
+                ModuleCall call = ModuleCall().Row(Row(), 200, 30);
+                call.ruleText = text;
+                call.timeBase = timeBase;
+                const auto out = RunModule(GetParam(), material, call);
+                ExpectValidBuffer(out);
+                EXPECT_LE(out.size(), material.size() * 17 + 1024);
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(RuleModules, EveryModule,
                          ::testing::Values(kStartTime, kDurations, kVelocity, kExpression, kModulation, kSwing),
                          [](const auto& info) { return "R" + std::to_string(info.param); });

@@ -1,0 +1,31 @@
+// The order of the event buffer: by time, then phrase markers, tempo records,
+// other status records, notes, and the end record last. Modules hand back
+// their records in this order.
+#pragma once
+
+#include "cantivo/rule_module.h"
+
+namespace cantivo {
+
+// Rank of a record among records of one time.
+inline int RecordClass(const EventRecord& r) {
+    if (IsNote(r)) return 3;
+    switch (r.data[0]) {
+        case kPhraseMarker: return 0;
+        case kTempoRecord: return 1;
+        case kEndRecord: return 4;
+        default: return 2;
+    }
+}
+
+// -1, 0 or 1.
+inline int CompareRecords(const EventRecord& a, const EventRecord& b) {
+    const std::uint32_t ta = RecordTime(a);
+    const std::uint32_t tb = RecordTime(b);
+    if (ta != tb) return ta < tb ? -1 : 1;
+    const int ca = RecordClass(a);
+    const int cb = RecordClass(b);
+    return ca < cb ? -1 : (ca > cb ? 1 : 0);
+}
+
+}  // namespace cantivo
