@@ -54,7 +54,6 @@ public:
 
     CReg2DBtn& Handle() { return m_btn; }
     const CReg2DBtn& Handle() const { return m_btn; }
-    const Reg2DGeometry& Geometry() const { return m_geometry; }
     bool XEnabled() const { return m_xEnabled != FALSE; }
     bool YEnabled() const { return m_yEnabled != FALSE; }
 
