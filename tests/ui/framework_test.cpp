@@ -8,6 +8,7 @@
 #include "tests/ui/test_dialogs.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/framework/controls.h"
+#include "ui/framework/dc.h"
 #include "ui/framework/dialog.h"
 #include "ui/framework/resource_handle.h"
 
@@ -19,33 +20,26 @@ using ui::CWnd;
 // Switches the resource module to the test dialogs for one test.
 class TestDialogModule {
 public:
-    TestDialogModule() {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string file = path;
-        file = file.substr(0, file.find_last_of('\\') + 1) + "ui_test_dialogs.dll";
-        module_ = LoadLibraryA(file.c_str());
-        previous_ = ui::AfxGetResourceHandle();
-        ui::AfxSetResourceHandle(module_);
-    }
-    ~TestDialogModule() {
-        ui::AfxSetResourceHandle(previous_);
-        if (module_ != nullptr) FreeLibrary(module_);
-    }
-    HMODULE Module() const { return module_; }
+    TestDialogModule() : previous_(ui::AfxGetResourceHandle()) { ui::AfxSetResourceHandle(module_.Get()); }
+    ~TestDialogModule() { ui::AfxSetResourceHandle(previous_); }
+    HMODULE Module() const { return module_.Get(); }
 
 private:
-    HMODULE module_ = nullptr;
-    HINSTANCE previous_ = nullptr;
+    ModuleBeside module_{"ui_test_dialogs.dll"};
+    HINSTANCE previous_;
 };
 
 class Probe : public CWnd {
 public:
     int destroyed = 0;
     int ncDestroyed = 0;
-    bool throwBadAlloc = false;
+    int drawn = 0;
 
 protected:
+    void OnDraw(ui::CDC& dc) override {
+        ++drawn;
+        dc.FillSolidRect(GetClientRect(), RGB(1, 2, 3));
+    }
     void OnDestroy() override {
         ++destroyed;
         Default();
@@ -76,17 +70,29 @@ TEST_F(WindowTest, WindowAndObjectAreBoundUntilTheWindowIsGone) {
     EXPECT_TRUE(probe.Create(WS_CHILD, ui::CRect(0, 0, 1, 1), &host, 6));
 }
 
-TEST_F(WindowTest, SubclassedControlIsReleasedWhenTheObjectGoesFirst) {
+TEST_F(WindowTest, PaintAndPrintBothReachOnDraw) {
+    Probe probe;
+    ASSERT_TRUE(probe.Create(WS_CHILD | WS_VISIBLE, ui::CRect(0, 0, 10, 10), &host, 5));
+    PumpMessages();
+    probe.drawn = 0;
+    probe.Invalidate();
+    probe.UpdateWindow();
+    EXPECT_EQ(probe.drawn, 1);
+    EXPECT_EQ(TakePicture(probe.m_hWnd).At(5, 5), RGB(1, 2, 3));
+    EXPECT_EQ(probe.drawn, 2);
+}
+
+TEST_F(WindowTest, SubclassedControlKeepsItsPaintingAndOutlivesItsObject) {
     HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, host.m_hWnd, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
     {
         ui::CEdit wrapper;
         ASSERT_TRUE(wrapper.SubclassWindow(edit));
         EXPECT_EQ(CWnd::FromHandlePermanent(edit), &wrapper);
+        EXPECT_NE(TakePicture(edit).At(25, 10), RGB(255, 0, 255));  // magenta: nothing painted
         ui::CEdit second;
         EXPECT_FALSE(second.SubclassWindow(edit));  // already bound
     }
-    EXPECT_TRUE(IsWindow(edit));
     EXPECT_EQ(CWnd::FromHandlePermanent(edit), nullptr);
     SetWindowTextA(edit, "still works");
     char text[32] = {};

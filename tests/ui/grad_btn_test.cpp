@@ -9,131 +9,119 @@ namespace {
 
 using ui::CGradBtn;
 using ui::CGradient;
-using ui::CRect;
 using ui::GradBtnMode;
 
-constexpr int kButtonId = 1200;
+constexpr UINT kButtonId = 1200;
+constexpr COLORREF kTops[3] = {RGB(210, 210, 210), RGB(192, 192, 70), RGB(180, 255, 180)};
+constexpr int kSteps[3] = {-3, 2, -3};
 
-// Whether a pixel is one of the 32 rows of a gradient, wherever stretching put it.
-bool FromGradient(COLORREF pixel, COLORREF top, int step) {
+// Whether a pixel is one of the 32 rows of a face, wherever stretching put it.
+bool FromFace(COLORREF pixel, int face) {
     for (int row = 0; row < 32; ++row)
-        if (ui::GradientRowColour(top, step, row) == pixel) return true;
+        if (ui::GradientRowColour(kTops[face], kSteps[face], row) == pixel) return true;
     return false;
 }
 
 class GradBtnTest : public WindowTest {
 protected:
     void SetUp() override {
-        const CRect faceRect(0, 0, 1, 32);
-        grey.Create(RGB(210, 210, 210), -3, faceRect);
-        yellow.Create(RGB(192, 192, 70), 2, faceRect);
-        green.Create(RGB(180, 255, 180), -3, faceRect);
+        for (int face = 0; face < 3; ++face) faces[face].Create(kTops[face], kSteps[face], ui::CRect(0, 0, 1, 32));
         HWND hwnd = CreateWindowExA(0, "BUTTON", "Mute", WS_CHILD | WS_VISIBLE, 10, 10, 80, 24, host.m_hWnd,
                                     reinterpret_cast<HMENU>(kButtonId), GetModuleHandleA(nullptr), nullptr);
         ASSERT_TRUE(button.SubclassWindow(hwnd));
         button.SetButtonStyle(BS_OWNERDRAW);
-        button.SetFaces(&grey, &yellow, &green);
+        button.SetFaces(&faces[0], &faces[1], &faces[2]);
         PumpMessages();
     }
-
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return SendMessageA(button.m_hWnd, message, wParam, lParam);
     }
-    int ClicksReported() const {
-        int clicks = 0;
-        for (const auto& n : host.notifications)
-            if (n.message == WM_COMMAND && LOWORD(n.wParam) == kButtonId && HIWORD(n.wParam) == BN_CLICKED) ++clicks;
-        return clicks;
+    std::size_t Clicks() {
+        PumpMessages();
+        return host.Received(WM_COMMAND).size();
+    }
+    // The face shown, or -1; sunken when the bevel's dark side is at the top left.
+    int FaceShown(bool& sunken) {
+        const WindowPicture picture = TakePicture(button.m_hWnd);
+        sunken = picture.At(0, 0) == ui::kBevelDark;
+        EXPECT_EQ(picture.At(78, 23), sunken ? ui::kBevelLight : ui::kBevelDark);
+        EXPECT_EQ(picture.At(79, 10), GetSysColor(COLOR_BTNFACE));  // the last column is left alone
+        for (int face = 0; face < 3; ++face)
+            if (FromFace(picture.At(3, 1), face) && FromFace(picture.At(3, 20), face)) return face;
+        return -1;
     }
 
-    CGradient grey{32}, yellow{32}, green{32};
+    CGradient faces[3] = {CGradient(32), CGradient(32), CGradient(32)};
     CGradBtn button;
 };
 
-TEST_F(GradBtnTest, ToggleFlipsOnClicksAndDoubleClicks) {
+TEST_F(GradBtnTest, ToggleFlipsOnceForEachPressAndReportsEachClick) {
     EXPECT_EQ(Send(BM_GETCHECK), BST_UNCHECKED);
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(5, 5));
-    Send(WM_LBUTTONUP, 0, PointParam(5, 5));
-    EXPECT_EQ(Send(BM_GETCHECK), BST_CHECKED);
-    Send(WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(5, 5));
-    Send(WM_LBUTTONUP, 0, PointParam(5, 5));
+    for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        Send(press, MK_LBUTTON, PointParam(5, 5));
+        Send(WM_LBUTTONUP, 0, PointParam(5, 5));
+    }
     EXPECT_EQ(Send(BM_GETCHECK), BST_UNCHECKED);
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(5, 5));
-    Send(WM_LBUTTONUP, 0, PointParam(5, 5));
-    // A programmatic click is one press: it flips once.
     Send(BM_CLICK);
-    EXPECT_EQ(Send(BM_GETCHECK), BST_UNCHECKED);
-    PumpMessages();
-    EXPECT_EQ(ClicksReported(), 4);
+    EXPECT_EQ(Send(BM_GETCHECK), BST_CHECKED);
+    EXPECT_EQ(Clicks(), 3u);
+    EXPECT_EQ(host.Received(WM_COMMAND).back().wParam, MAKEWPARAM(kButtonId, BN_CLICKED));
 }
 
-TEST_F(GradBtnTest, CheckedToggleShowsFaceOneSunken) {
-    Picture unchecked = TakePicture(button.m_hWnd);
-    EXPECT_EQ(unchecked.At(0, 0), ui::kBevelLight);
-    EXPECT_EQ(unchecked.At(78, 23), ui::kBevelDark);
-    EXPECT_EQ(unchecked.At(79, 10), GetSysColor(COLOR_BTNFACE));  // the last column is left alone
-    EXPECT_TRUE(FromGradient(unchecked.At(3, 1), RGB(210, 210, 210), -3));
-    EXPECT_TRUE(FromGradient(unchecked.At(3, 20), RGB(210, 210, 210), -3));
-
-    EXPECT_EQ(Send(BM_SETCHECK, BST_CHECKED), 0);
-    const Picture checked = TakePicture(button.m_hWnd);
-    EXPECT_EQ(checked.At(0, 0), ui::kBevelDark);
-    EXPECT_EQ(checked.At(78, 23), ui::kBevelLight);
-    EXPECT_TRUE(FromGradient(checked.At(3, 1), RGB(192, 192, 70), 2));
-    EXPECT_TRUE(FromGradient(checked.At(3, 20), RGB(192, 192, 70), 2));
-
-    button.EnableWindow(FALSE);
-    const Picture disabled = TakePicture(button.m_hWnd);
-    EXPECT_EQ(disabled.At(0, 0), ui::kBevelLight);
-    EXPECT_TRUE(FromGradient(disabled.At(3, 1), RGB(210, 210, 210), -3));
+TEST_F(GradBtnTest, FaceAndBevelReachTheScreenForEachState) {
+    struct Case {
+        GradBtnMode mode;
+        int faceIndex;
+        BOOL checked;
+        BOOL enabled;
+        int face;
+        bool sunken;
+    };
+    const Case cases[] = {
+        {GradBtnMode::kToggle, 0, FALSE, TRUE, 0, false},     {GradBtnMode::kToggle, 0, TRUE, TRUE, 1, true},
+        {GradBtnMode::kToggle, 0, TRUE, FALSE, 0, false},     {GradBtnMode::kMomentary, 2, FALSE, TRUE, 2, false},
+        {GradBtnMode::kMomentary, 7, FALSE, TRUE, 0, false},  // out of range: face 0
+    };
+    for (const Case& c : cases) {
+        button.SetMode(c.mode);
+        button.SetFaceIndex(c.faceIndex);
+        Send(BM_SETCHECK, c.checked);
+        button.EnableWindow(c.enabled);
+        bool sunken = false;
+        EXPECT_EQ(FaceShown(sunken), c.face) << c.faceIndex << c.checked << c.enabled;
+        EXPECT_EQ(sunken, c.sunken) << c.faceIndex << c.checked << c.enabled;
+    }
 }
 
-TEST_F(GradBtnTest, MomentaryButtonDraggedOutLetsGo) {
+TEST_F(GradBtnTest, MomentaryButtonDraggedOutLetsGoWithoutAClick) {
     button.SetMode(GradBtnMode::kMomentary);
     button.SetFaceIndex(2);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(5, 5));
     EXPECT_TRUE(button.IsPressed());
     EXPECT_EQ(GetCapture(), button.m_hWnd);
-    const Picture pressed = TakePicture(button.m_hWnd);
-    EXPECT_EQ(pressed.At(0, 0), ui::kBevelDark);
-    EXPECT_TRUE(FromGradient(pressed.At(3, 1), RGB(180, 255, 180), -3));
+    bool sunken = false;
+    EXPECT_EQ(FaceShown(sunken), 2);
+    EXPECT_TRUE(sunken);
 
-    // Still inside: nothing changes.
     Send(WM_MOUSEMOVE, MK_LBUTTON, PointParam(70, 20));
     EXPECT_TRUE(button.IsPressed());
-    // Out of the button: it is released there, so no click is reported.
     Send(WM_MOUSEMOVE, MK_LBUTTON, PointParam(120, 5));
     EXPECT_FALSE(button.IsPressed());
     EXPECT_NE(GetCapture(), button.m_hWnd);
-    EXPECT_EQ(TakePicture(button.m_hWnd).At(0, 0), ui::kBevelLight);
+    FaceShown(sunken);
+    EXPECT_FALSE(sunken);
     EXPECT_EQ(Send(BM_GETCHECK), BST_UNCHECKED);
-    PumpMessages();
-    EXPECT_EQ(ClicksReported(), 0);
+    EXPECT_EQ(Clicks(), 0u);
 }
 
-TEST_F(GradBtnTest, MomentaryFacesFollowTheParentsChoice) {
-    button.SetMode(GradBtnMode::kMomentary);
-    button.SetFaceIndex(1);
-    EXPECT_TRUE(FromGradient(TakePicture(button.m_hWnd).At(4, 12), RGB(192, 192, 70), 2));
-    button.SetFaceIndex(2);
-    EXPECT_TRUE(FromGradient(TakePicture(button.m_hWnd).At(4, 12), RGB(180, 255, 180), -3));
-    // An index out of range shows face 0 rather than reading past the faces.
-    button.SetFaceIndex(7);
-    EXPECT_TRUE(FromGradient(TakePicture(button.m_hWnd).At(4, 12), RGB(210, 210, 210), -3));
-}
-
-TEST_F(GradBtnTest, CaptionNumbers) {
+TEST_F(GradBtnTest, CaptionIsTheWindowTextUntilANumberIsSet) {
     bool ok = false;
-    // The caption was taken from the window text when the button was painted.
     EXPECT_EQ(button.GetNumber(ok), 0);  // "Mute"
     EXPECT_TRUE(ok);
     button.SetNumber(-7);
-    EXPECT_EQ(button.GetNumber(ok), -7);
-    // From then on the caption is the button's own.
     SetWindowTextA(button.m_hWnd, "13");
     EXPECT_EQ(button.GetNumber(ok), -7);
 
-    // Never painted: the window text is the caption.
     CGradBtn hidden;
     ASSERT_TRUE(hidden.SubclassWindow(CreateWindowExA(0, "BUTTON", " 42 ms", WS_CHILD, 0, 0, 40, 20, host.m_hWnd,
                                                       nullptr, GetModuleHandleA(nullptr), nullptr)));

@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/window_fixture.h"
+#include "ui/framework/dc.h"
 
 namespace cantivo::test {
 namespace {
 
 using ui::CRect;
+using Notification = HostWindow::Notification;
 
 constexpr UINT kPadId = 1000;
+constexpr UINT kPadChanged = WM_USER + 1001;  // what the page listens for
 
 // One solid colour per drawing state, so a picture tells the state.
 COLORREF StateColour(int state) { return RGB(20 * state, 255 - 20 * state, 100); }
@@ -20,31 +23,20 @@ protected:
         highlight.CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
         // 223 pixels: a travel of 200, one pixel per value step.
         ASSERT_TRUE(pad.Create(CRect(20, 20, 243, 243), &host, kPadId));
-        pad.SetPens(nullptr, &highlight, nullptr, nullptr);
+        pad.SetPens(nullptr, highlight, nullptr, nullptr);
         pad.SetNotifyId(kPadId);
-        HDC screen = GetDC(nullptr);
+        ui::CClientDC screen(nullptr);
+        HBITMAP handles[8];
         for (int state = 0; state < 8; ++state) {
-            bitmaps[state] = CreateCompatibleBitmap(screen, 21, 21);
-            HDC dc = CreateCompatibleDC(screen);
-            HGDIOBJ old = SelectObject(dc, bitmaps[state]);
-            RECT all{0, 0, 21, 21};
-            HBRUSH brush = CreateSolidBrush(StateColour(state));
-            FillRect(dc, &all, brush);
-            DeleteObject(brush);
-            SelectObject(dc, old);
-            DeleteDC(dc);
+            pictures[state].CreateCompatibleBitmap(screen, 21, 21);
+            ui::CCompatibleDC dc(screen);
+            ui::SelectedObject selected(dc, pictures[state]);
+            dc.FillSolidRect(CRect(0, 0, 21, 21), StateColour(state));
+            handles[state] = pictures[state];
         }
-        ReleaseDC(nullptr, screen);
-        pad.Handle().SetBitmaps(bitmaps);
-        Bind(true, true, &x, &y);
-    }
-    void TearDown() override {
-        pad.DestroyWindow();
-        for (HBITMAP bitmap : bitmaps) DeleteObject(bitmap);
-    }
-    void Bind(bool xEnabled, bool yEnabled, std::int16_t* xValue, std::int16_t* yValue) {
-        pad.EnableAxes(xEnabled, yEnabled);
-        pad.BindValues(xValue, yValue);
+        pad.Handle().SetBitmaps(handles);
+        pad.EnableAxes(true, true);
+        pad.BindValues(&x, &y);
         pad.PlaceHandle();
     }
     POINT HandleCentre() const {
@@ -52,130 +44,24 @@ protected:
         MapWindowPoints(pad.Handle().m_hWnd, pad.m_hWnd, &centre, 1);
         return centre;
     }
-    void Key(UINT key) { SendMessageA(pad.Handle().m_hWnd, WM_KEYDOWN, key, 1); }
-    std::vector<LPARAM> Codes() const {
-        std::vector<LPARAM> codes;
-        for (const auto& n : host.notifications)
-            if (n.message == ui::WM_REG2D_CHANGED && n.wParam == kPadId) codes.push_back(n.lParam);
-        return codes;
+    void Move(int x, int y, WPARAM buttons = MK_LBUTTON) {
+        SendMessageA(pad.Handle().m_hWnd, WM_MOUSEMOVE, buttons, PointParam(x, y));
     }
 
     ui::CPen highlight;
+    ui::CBitmap pictures[8];
     ui::CReg2D pad;
-    HBITMAP bitmaps[8] = {};
     std::int16_t x = 100;
     std::int16_t y = 100;
 };
 
-TEST_F(Reg2DTest, HandleSpansATravelOfTwoHundredPixels) {
-    EXPECT_EQ(pad.Geometry().travel, (ui::PlaneRect{11, 11, 211, 211}));
-    x = 0;
-    y = 0;
-    pad.PlaceHandle();
-    EXPECT_EQ(HandleCentre().x, 11);
-    EXPECT_EQ(HandleCentre().y, 211);
-    x = 100;
-    y = 100;
-    pad.PlaceHandle();
-    EXPECT_EQ(HandleCentre().x, 111);
-    EXPECT_EQ(HandleCentre().y, 111);
-    x = 200;
-    y = 200;
-    pad.PlaceHandle();
-    EXPECT_EQ(HandleCentre().x, 211);
-    EXPECT_EQ(HandleCentre().y, 11);
-}
-
-TEST_F(Reg2DTest, HomeWithOnlyXEnabled) {
-    x = 30;
-    y = 40;
-    Bind(true, false, &x, &y);
-    Key(VK_HOME);
-    EXPECT_EQ(x, 100);
-    EXPECT_EQ(y, 40);
-    EXPECT_EQ(Codes(), std::vector<LPARAM>{ui::kRegChangedX});
-    Key(VK_HOME);
-    Key(VK_UP);
-    EXPECT_EQ(Codes().size(), 1u);
-    // The parent's handler placed the handle: centred on the switched-off axis.
-    EXPECT_EQ(HandleCentre().x, 111);
-    EXPECT_EQ(HandleCentre().y, 111);
-}
-
-TEST_F(Reg2DTest, ArrowsStepAndStopAtTheEnds) {
-    x = 199;
-    y = 1;
-    pad.PlaceHandle();
-    Key(VK_RIGHT);
-    Key(VK_DOWN);
-    EXPECT_EQ(Codes(), (std::vector<LPARAM>{ui::kRegChangedX, ui::kRegChangedY}));
-    Key(VK_RIGHT);  // at 200: nothing is sent
-    Key(VK_DOWN);
-    Key('A');
-    EXPECT_EQ(Codes().size(), 2u);
-    Key(VK_LEFT);
-    Key(VK_UP);
-    EXPECT_EQ(x, 199);
-    EXPECT_EQ(y, 1);
-    EXPECT_EQ(HandleCentre().x, 210);
-    EXPECT_EQ(HandleCentre().y, 210);
-}
-
-TEST_F(Reg2DTest, DragAddsTheWholeDisplacementFromThePressPoint) {
-    SendMessageA(pad.Handle().m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(3, 3));
-    EXPECT_TRUE(pad.Handle().IsDragging());
-    EXPECT_EQ(GetCapture(), pad.Handle().m_hWnd);
-    EXPECT_EQ(GetFocus(), pad.Handle().m_hWnd);
-    // 4 right and 6 up from the anchor, twice over: the values run on.
-    SendMessageA(pad.Handle().m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, PointParam(14, 4));
-    SendMessageA(pad.Handle().m_hWnd, WM_MOUSEMOVE, MK_LBUTTON,
-                 PointParam(14 - 4, 4 + 6));  // the handle moved by (4, -6) in between
-    EXPECT_EQ(x, 108);
-    EXPECT_EQ(y, 112);
-    EXPECT_EQ(Codes(), (std::vector<LPARAM>{ui::kRegChangedBoth, ui::kRegChangedBoth}));
-    // A move without the button ends the drag.
-    SendMessageA(pad.Handle().m_hWnd, WM_MOUSEMOVE, 0, PointParam(0, 0));
-    EXPECT_FALSE(pad.Handle().IsDragging());
-    EXPECT_NE(GetCapture(), pad.Handle().m_hWnd);
-    EXPECT_EQ(x, 108);
-}
-
-TEST_F(Reg2DTest, BothAxesOnOneParameterReportXForADiagonalDrag) {
-    std::int16_t both = 100;
-    Bind(true, true, &both, &both);
-    // Pressing on the pad itself starts the drag too.
-    SendMessageA(pad.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(5, 5));
-    ASSERT_TRUE(pad.Handle().IsDragging());
-    SendMessageA(pad.Handle().m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, PointParam(10 + 5, 10 - 7));
-    EXPECT_EQ(both, 105);
-    EXPECT_EQ(Codes(), std::vector<LPARAM>{ui::kRegChangedX});
-    SendMessageA(pad.Handle().m_hWnd, WM_LBUTTONUP, 0, PointParam(0, 0));
-    EXPECT_FALSE(pad.Handle().IsDragging());
-}
-
-TEST_F(Reg2DTest, HandlePictureFollowsAxesFocusAndEnabling) {
-    EXPECT_EQ(TakePicture(pad.Handle().m_hWnd).At(10, 10), StateColour(0));
-    Bind(false, true, &x, &y);
-    EXPECT_EQ(TakePicture(pad.Handle().m_hWnd).At(10, 10), StateColour(1));
-    Bind(true, false, &x, &y);
-    pad.SetFocus();
-    EXPECT_EQ(GetFocus(), pad.Handle().m_hWnd);
-    EXPECT_EQ(TakePicture(pad.Handle().m_hWnd).At(10, 10), StateColour(6));
-    pad.EnableWindow(FALSE);
-    EXPECT_EQ(TakePicture(pad.Handle().m_hWnd).At(10, 10), StateColour(3));
-    // The disabled pad's travel is not green.
-    EXPECT_NE(TakePicture(pad.m_hWnd).At(40, 40), RGB(84, 159, 84));
-    pad.EnableWindow(TRUE);
-    const Picture enabled = TakePicture(pad.m_hWnd);
-    EXPECT_EQ(enabled.At(40, 40), RGB(84, 159, 84));
-    EXPECT_EQ(enabled.At(111, 40), RGB(255, 255, 255));  // the crosshair
-}
-
 TEST_F(Reg2DTest, ArrowKeysReachTheHandleThroughTheFocus) {
     x = 50;
     pad.PlaceHandle();
+    EXPECT_EQ(HandleCentre().x, 61);
     pad.SetFocus();
     ASSERT_EQ(GetFocus(), pad.Handle().m_hWnd);
+    EXPECT_EQ(SendMessageA(pad.Handle().m_hWnd, WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
     INPUT keys[2] = {};
     keys[0].type = keys[1].type = INPUT_KEYBOARD;
     keys[0].ki.wVk = keys[1].ki.wVk = VK_RIGHT;
@@ -186,7 +72,45 @@ TEST_F(Reg2DTest, ArrowKeysReachTheHandleThroughTheFocus) {
         PumpMessages();
     }
     EXPECT_EQ(x, 51);
-    EXPECT_EQ(SendMessageA(pad.Handle().m_hWnd, WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
+    EXPECT_EQ(host.Received(kPadChanged), (std::vector<Notification>{{kPadChanged, kPadId, ui::kRegChangedX}}));
+    // The parent placed the handle for the new value.
+    EXPECT_EQ(HandleCentre().x, 62);
+    EXPECT_EQ(HandleCentre().y, 111);
+}
+
+TEST_F(Reg2DTest, DragFromThePadRunsOnFromThePressPointUntilTheButtonIsUp) {
+    // Pressing on the pad itself starts the handle's drag.
+    SendMessageA(pad.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(3, 3));
+    EXPECT_TRUE(pad.Handle().IsDragging());
+    EXPECT_EQ(GetCapture(), pad.Handle().m_hWnd);
+    EXPECT_EQ(GetFocus(), pad.Handle().m_hWnd);
+    // 4 right and 6 up from the anchor, twice over: the handle moved in between.
+    Move(10 + 4, 10 - 6);
+    Move(10, 10 - 6 + 6);
+    EXPECT_EQ(x, 108);
+    EXPECT_EQ(y, 112);
+    EXPECT_EQ(host.Received(kPadChanged).size(), 2u);
+    EXPECT_EQ(HandleCentre().x, 119);
+    EXPECT_EQ(HandleCentre().y, 99);
+    // A move without the button ends the drag.
+    Move(0, 0, 0);
+    EXPECT_FALSE(pad.Handle().IsDragging());
+    EXPECT_NE(GetCapture(), pad.Handle().m_hWnd);
+    Move(50, 50);
+    EXPECT_EQ(x, 108);
+}
+
+TEST_F(Reg2DTest, PicturesFollowAxesFocusAndEnabling) {
+    EXPECT_EQ(TakePicture(pad.Handle().m_hWnd).At(10, 10), StateColour(0));
+    pad.EnableAxes(true, false);
+    pad.SetFocus();
+    EXPECT_EQ(TakePicture(pad.Handle().m_hWnd).At(10, 10), StateColour(6));
+    const WindowPicture enabled = TakePicture(pad.m_hWnd);
+    EXPECT_EQ(enabled.At(40, 40), RGB(84, 159, 84));    // the travel
+    EXPECT_EQ(enabled.At(111, 40), RGB(255, 255, 255));  // the crosshair
+    pad.EnableWindow(FALSE);
+    EXPECT_EQ(TakePicture(pad.Handle().m_hWnd).At(10, 10), StateColour(3));
+    EXPECT_NE(TakePicture(pad.m_hWnd).At(40, 40), RGB(84, 159, 84));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ protected:
         ASSERT_TRUE(field.SubclassWindow(hwnd));
         field.SetBackground(RGB(75, 215, 75));
     }
-    Picture Showing(const std::string& text) {
+    WindowPicture Showing(const std::string& text) {
         SetWindowTextA(field.m_hWnd, text.c_str());
         return TakePicture(field.m_hWnd);
     }
@@ -28,7 +28,7 @@ protected:
 TEST_F(StaticBkTest, KeepsItsOwnTextAndShowsTheFirstSixtyFourCharacters) {
     std::string text;
     for (int i = 0; text.size() < 80; ++i) text += static_cast<char>('A' + i % 26);
-    const Picture all = Showing(text);
+    const WindowPicture all = Showing(text);
     EXPECT_EQ(field.Text(), text);
     // The message stops at the control: the window's own text stays empty.
     char own[8] = "x";
@@ -39,7 +39,7 @@ TEST_F(StaticBkTest, KeepsItsOwnTextAndShowsTheFirstSixtyFourCharacters) {
 }
 
 TEST_F(StaticBkTest, PaintsBackgroundOutlineAndBlackText) {
-    const Picture picture = Showing("|");
+    const WindowPicture picture = Showing("|");
     EXPECT_EQ(picture.At(0, 0), RGB(0, 0, 0));
     EXPECT_EQ(picture.At(859, 19), RGB(0, 0, 0));
     EXPECT_EQ(picture.At(5, 10), RGB(75, 215, 75));

@@ -1,6 +1,5 @@
 // Real windows for the control tests: a shown top-level host that records
-// what its children tell it, the plug-in file as the resource module, and
-// pictures of a window's client area taken through WM_PRINTCLIENT.
+// what its children tell it, and the plug-in file as the resource module.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,34 +7,20 @@
 
 #include <vector>
 
-#include "ui/controls/reg2d.h"
 #include "ui/framework/gdi_objects.h"
+#include "ui/framework/window_picture.h"
 #include "ui/framework/wnd.h"
 
 namespace cantivo::test {
 
-// A client-area picture, 32 bits a pixel, top row first.
-class Picture {
-public:
-    Picture(int width, int height) : width_(width), height_(height), pixels_(std::size_t(width) * height) {}
-    COLORREF At(int x, int y) const;
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    bool operator==(const Picture& other) const = default;
+using ui::WindowPicture;
 
-private:
-    friend Picture TakePicture(HWND window);
-    friend Picture BitmapPicture(HBITMAP bitmap);
-    int width_;
-    int height_;
-    std::vector<DWORD> pixels_;
-};
-
-// What the window paints for WM_PRINTCLIENT; children are not included.
-Picture TakePicture(HWND window);
-
-// The pixels of a bitmap, as TakePicture gives them.
-Picture BitmapPicture(HBITMAP bitmap);
+// What the window alone paints for WM_PRINTCLIENT.
+inline WindowPicture TakePicture(HWND window) {
+    WindowPicture picture(window);
+    picture.Print(window);
+    return picture;
+}
 
 // A mouse message's point, negative coordinates included.
 inline LPARAM PointParam(int x, int y) {
@@ -45,7 +30,21 @@ inline LPARAM PointParam(int x, int y) {
 // Lets every message waiting for this thread's windows be handled.
 void PumpMessages();
 
-// A shown top-level window with a font, standing in for the page.
+// A module beside the test program, freed with this object.
+class ModuleBeside {
+public:
+    explicit ModuleBeside(const char* file);
+    ~ModuleBeside();
+    ModuleBeside(const ModuleBeside&) = delete;
+    ModuleBeside& operator=(const ModuleBeside&) = delete;
+    HMODULE Get() const { return module_; }
+
+private:
+    HMODULE module_;
+};
+
+// A shown top-level window with a font, standing in for the page: it records
+// the notifications of its children and places a regulator's handle when told.
 class HostWindow : public ui::CWnd {
 public:
     HostWindow();
@@ -55,22 +54,16 @@ public:
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
+        bool operator==(const Notification&) const = default;
     };
-    std::vector<Notification> notifications;
+    std::vector<Notification> Received(UINT message) const;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     ui::CFont font_;
-};
-
-// The plug-in file, loaded once, is where every test takes its resources from.
-class ResourceModule : public ::testing::Environment {
-public:
-    void SetUp() override;
-    void TearDown() override;
-    static HMODULE Plugin();
+    std::vector<Notification> notifications_;
 };
 
 class WindowTest : public ::testing::Test {

@@ -16,6 +16,7 @@
 #include "ui/controls/slider.h"
 #include "ui/controls/static_bk.h"
 #include "ui/framework/resource_handle.h"
+#include "ui/framework/window_picture.h"
 
 namespace {
 
@@ -159,7 +160,7 @@ CReg2D& Gallery::Pad(const char* label, int x, int y, bool xOn, bool yOn, bool e
     auto pad = std::make_unique<CReg2D>();
     const UINT id = nextId_++;
     pad->Create(CRect(x, y, x + 103, y + 103), this, id);
-    pad->SetPens(&darkShadow_, &highlight_, &shadow_, &face_);
+    pad->SetPens(darkShadow_, highlight_, shadow_, face_);
     pad->SetNotifyId(id);
     pad->Handle().SetBitmaps(handleBitmaps_);
     std::int16_t* values = values_ + 2 * pads_.size();
@@ -175,7 +176,7 @@ CReg2D& Gallery::Pad(const char* label, int x, int y, bool xOn, bool yOn, bool e
 CSlider& Gallery::Slider(const char* label, int x, int y, int pos, bool enabled) {
     auto slider = std::make_unique<CSlider>();
     slider->Create(CRect(x, y, x + 224, y + 40), this, nextId_++);
-    slider->SetPens(&darkShadow_, &highlight_, &shadow_);
+    slider->SetPens(darkShadow_, highlight_, shadow_);
     slider->SetRange(0, 200);
     slider->SetPos(pos);
     slider->EnableSlider(enabled);
@@ -200,78 +201,13 @@ LRESULT Gallery::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-bool WriteBmp(const std::string& path, HDC dc, HBITMAP bitmap, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;  // bottom-up, as BMP files keep it
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) / 4 * 4;
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(stride) * height);
-    if (GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS) == 0) return false;
-    BITMAPFILEHEADER header{};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(pixels.size());
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    const bool written = std::fwrite(&header, sizeof header, 1, file) == 1 &&
-                         std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, file) == 1 &&
-                         std::fwrite(pixels.data(), pixels.size(), 1, file) == 1;
-    return std::fclose(file) == 0 && written;
-}
-
-// Paints a window and, over it, its visible children, bottom of the stacking
-// order first, into picture at the window's place relative to origin. Wine's
-// PrintWindow leaves the children out, so the picture is put together here
-// from what each window paints for WM_PRINTCLIENT. Each window paints into a
-// surface of its own: the standard controls clip to their client rectangle
-// in device coordinates.
-void PrintTree(HWND window, CDC& picture, POINT origin) {
-    RECT client{};
-    GetClientRect(window, &client);
-    if (client.right <= 0 || client.bottom <= 0) return;
-    POINT corner{0, 0};
-    ClientToScreen(window, &corner);
-    CClientDC screen(nullptr);
-    CBitmap surface;
-    surface.CreateCompatibleBitmap(screen, client.right, client.bottom);
-    CDC dc;
-    dc.CreateCompatibleDC(screen);
-    {
-        SelectedObject selected(dc, surface.GetSafeHandle());
-        SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), 0);
-        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), PRF_CLIENT);
-        picture.BitBlt(corner.x - origin.x, corner.y - origin.y, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    }
-    HWND child = GetWindow(window, GW_CHILD);
-    if (child == nullptr) return;
-    for (child = GetWindow(child, GW_HWNDLAST); child != nullptr; child = GetWindow(child, GW_HWNDPREV))
-        if (IsWindowVisible(child)) PrintTree(child, picture, origin);
-}
-
 bool Gallery::SavePicture(const std::string& path) {
-    const CRect client = GetClientRect();
-    POINT origin{0, 0};
-    ClientToScreen(origin);
-    CClientDC screen(nullptr);
-    CBitmap picture;
-    picture.CreateCompatibleBitmap(screen, client.Width(), client.Height());
-    CDC dc;
-    dc.CreateCompatibleDC(screen);
-    {
-        SelectedObject selected(dc, picture.GetSafeHandle());
-        // The window itself as the system prints it, then every control on it.
-        if (!PrintWindow(m_hWnd, dc, PW_CLIENTONLY)) return false;
-        PrintTree(m_hWnd, dc, origin);
-        CSlider& focusedSlider = *sliders_[1];
-        focusedSlider.SetFocus();
-        PrintTree(focusedSlider.m_hWnd, dc, origin);
-    }
-    return WriteBmp(path, dc, picture, client.Width(), client.Height());
+    WindowPicture picture(m_hWnd);
+    picture.PrintWithChildren(m_hWnd);
+    CSlider& focusedSlider = *sliders_[1];
+    focusedSlider.SetFocus();
+    picture.PrintWithChildren(focusedSlider.m_hWnd);
+    return picture.SaveBmp(path);
 }
 
 void PumpUntilIdle() {

@@ -63,12 +63,11 @@ LRESULT CGradBtn::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CMFCButton::WindowProc(message, wParam, lParam);
 }
 
-void CGradBtn::OnDraw(CDC& dc, const CRect&, UINT) {
+void CGradBtn::OnDraw(CDC& dc) {
     const std::string& caption = Caption();
     const CRect client = GetClientRect();
     CMemDC2 surface(dc, client);
-    const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0));
-    const HGDIOBJ oldFont = font != nullptr ? surface.SelectObject(font) : nullptr;
+    SelectedObject font(surface, ParentFont());
     surface.SetBkMode(TRANSPARENT);
 
     const int faceIndex = m_faceIndex >= 0 && m_faceIndex < 3 ? m_faceIndex : 0;
@@ -83,7 +82,6 @@ void CGradBtn::OnDraw(CDC& dc, const CRect&, UINT) {
         surface.Draw3dRect(area, kBevelLight, kBevelDark);
     surface.SetTextColor(look.captionColour);
     surface.DrawText(caption, area, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-    if (oldFont != nullptr) surface.SelectObject(oldFont);
 }
 
 }  // namespace cantivo::ui

@@ -25,7 +25,7 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnDraw(CDC& dc, const CRect& rect, UINT state) override;
+    void OnDraw(CDC& dc) override;
     BOOL OnEraseBkgnd(HDC) override { return TRUE; }
 
 private:

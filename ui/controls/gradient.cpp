@@ -44,7 +44,7 @@ void CGradient::Release() {
 }
 
 BOOL CGradient::Create(COLORREF colour, int step, const CRect& rect) {
-    if (colour == m_colour && step == m_step && rect == m_rect) return m_bitmap.GetSafeHandle() != nullptr;
+    if (colour == m_colour && step == m_step && rect == m_rect) return m_bitmap != nullptr;
     Release();
     m_colour = colour;
     m_step = step;
@@ -53,14 +53,14 @@ BOOL CGradient::Create(COLORREF colour, int step, const CRect& rect) {
     if (m_kind == GradientKind::kBitmap && !MakeGradientBitmap(m_bitmap, colour, step, rect.Width(), rect.Height()))
         m_kind = GradientKind::kSolid;
     if (m_kind == GradientKind::kSolid) m_brush.CreateSolidBrush(colour);
-    return m_bitmap.GetSafeHandle() != nullptr;
+    return m_bitmap != nullptr;
 }
 
 void CGradient::Draw(CDC& dc, const CRect& rect) {
-    if (m_bitmap.GetSafeHandle() != nullptr) {
-        CDC source;
-        if (!source.CreateCompatibleDC(dc)) return;
-        SelectedObject selected(source, m_bitmap.GetSafeHandle());
+    if (m_bitmap != nullptr) {
+        CCompatibleDC source(dc);
+        if (source == nullptr) return;
+        SelectedObject selected(source, m_bitmap);
         if (rect.Width() == m_rect.Width() && rect.Height() == m_rect.Height()) {
             dc.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), source, 0, 0, SRCCOPY);
         } else {
@@ -71,8 +71,8 @@ void CGradient::Draw(CDC& dc, const CRect& rect) {
         }
         SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
         dc.Rectangle(rect);
-    } else if (m_brush.GetSafeHandle() != nullptr) {
-        SelectedObject brush(dc, m_brush.GetSafeHandle());
+    } else if (m_brush != nullptr) {
+        SelectedObject brush(dc, m_brush);
         dc.Rectangle(rect);
     }
 }

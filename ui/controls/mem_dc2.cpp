@@ -2,10 +2,9 @@
 
 namespace cantivo::ui {
 
-CMemDC2::CMemDC2(CDC& target, const CRect& rect) : m_target(target), m_rect(rect) {
-    CreateCompatibleDC(target);
+CMemDC2::CMemDC2(CDC& target, const CRect& rect) : CCompatibleDC(target), m_target(target), m_rect(rect) {
     m_bitmap.CreateCompatibleBitmap(target, rect.Width(), rect.Height());
-    m_oldBitmap = SelectObject(m_bitmap.GetSafeHandle());
+    m_oldBitmap = SelectObject(m_bitmap);
     // The memory surface uses the target's coordinates.
     SetWindowOrgEx(m_hDC, rect.left, rect.top, nullptr);
     FillSolidRect(rect, GetSysColor(COLOR_BTNFACE));

@@ -8,10 +8,10 @@
 
 namespace cantivo::ui {
 
-class CMemDC2 : public CDC {
+class CMemDC2 : public CCompatibleDC {
 public:
     CMemDC2(CDC& target, const CRect& rect);
-    ~CMemDC2() override;
+    ~CMemDC2();
 
 private:
     CBitmap m_bitmap;

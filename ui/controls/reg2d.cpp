@@ -1,7 +1,5 @@
 #include "ui/controls/reg2d.h"
 
-#include <algorithm>
-
 #include "ui/framework/dc.h"
 
 namespace cantivo::ui {
@@ -28,101 +26,30 @@ RegKey RegKeyFor(UINT key) {
 }  // namespace
 
 void CReg2DBtn::SetBitmaps(const HBITMAP (&bitmaps)[8]) {
-    std::copy(std::begin(bitmaps), std::end(bitmaps), m_bitmaps);
-    if (m_hWnd != nullptr) Invalidate(FALSE);
+    SetPictures(std::vector<BitmapRef>(std::begin(bitmaps), std::end(bitmaps)));
 }
 
 int CReg2DBtn::DrawingState() const {
     return RegHandleState(m_pad.IsWindowEnabled(), m_pad.XEnabled(), m_pad.YEnabled(), ::GetFocus() == m_hWnd);
 }
 
-void CReg2DBtn::Paint(CDC& dc) {
-    dc.DrawBitmap(m_bitmaps[DrawingState()], 0, 0, kRegHandleSize, kRegHandleSize);
+// Measured from the press point every time: held further out, the values run faster.
+void CReg2DBtn::OnDrag(int dx, int dy) {
+    m_pad.StoreAndNotify(RegValuesAfterDrag(dx, -dy, m_pad.XEnabled(), m_pad.YEnabled(), m_pad.Values()));
 }
 
-void CReg2DBtn::OnPaint() {
-    CPaintDC dc(this);
-    Paint(dc);
-}
-
-void CReg2DBtn::OnPrintClient(HDC dc, UINT) {
-    CDC target(dc);
-    Paint(target);
-}
-
-void CReg2DBtn::BeginDrag() {
-    SetFocus();
-    m_anchor = {kRegHandleHalf, kRegHandleHalf};
-    ClientToScreen(m_anchor);
-    SetCursorPos(m_anchor.x, m_anchor.y);
-    SetCapture();
-    m_dragging = TRUE;
-}
-
-void CReg2DBtn::EndDrag() {
-    m_dragging = FALSE;
-    if (::GetCapture() == m_hWnd) ReleaseCapture();
-}
-
-void CReg2DBtn::OnLButtonDown(UINT, POINT) { BeginDrag(); }
-
-void CReg2DBtn::OnLButtonUp(UINT, POINT) { EndDrag(); }
-
-void CReg2DBtn::OnMouseMove(UINT flags, POINT point) {
-    if (!m_dragging) return;
-    if ((flags & MK_LBUTTON) == 0) {
-        EndDrag();
-        return;
-    }
-    ClientToScreen(point);
-    // Measured from the press point every time: held further out, the values run faster.
-    const int dx = point.x - m_anchor.x;
-    const int dy = m_anchor.y - point.y;
-    m_pad.StoreAndNotify(RegValuesAfterDrag(dx, dy, m_pad.XEnabled(), m_pad.YEnabled(), m_pad.Values()));
-}
-
-void CReg2DBtn::OnKeyDown(UINT key, UINT, UINT) {
+bool CReg2DBtn::OnArrowKey(UINT key) {
     const RegKey regKey = RegKeyFor(key);
-    if (regKey == RegKey::kOther) {
-        Default();
-        return;
-    }
+    if (regKey == RegKey::kOther) return false;
     m_pad.StoreAndNotify(RegValuesAfterKey(regKey, m_pad.XEnabled(), m_pad.YEnabled(), m_pad.Values()));
-}
-
-void CReg2DBtn::OnSetFocus(HWND) {
-    Invalidate(FALSE);
-    Default();
-}
-
-void CReg2DBtn::OnKillFocus(HWND) {
-    Invalidate(FALSE);
-    Default();
-}
-
-// The arrow keys are the handle's, not the dialog's.
-UINT CReg2DBtn::OnGetDlgCode() { return DLGC_WANTARROWS; }
-
-void CReg2DBtn::OnCaptureChanged(HWND newCapture) {
-    if (newCapture != m_hWnd) m_dragging = FALSE;
-    Default();
-}
-
-void CReg2DBtn::OnDestroy() {
-    EndDrag();
-    Default();
+    return true;
 }
 
 BOOL CReg2D::Create(const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, id);
 }
 
-void CReg2D::SetPens(CPen* darkShadow, CPen* highlight, CPen* shadow, CPen* face) {
-    m_pens[0] = darkShadow;
-    m_pens[1] = highlight;
-    m_pens[2] = shadow;
-    m_pens[3] = face;
-}
+void CReg2D::SetPens(PenRef, PenRef highlight, PenRef, PenRef) { m_highlight = highlight; }
 
 void CReg2D::EnableAxes(bool x, bool y) {
     m_xEnabled = x;
@@ -166,7 +93,7 @@ int CReg2D::OnCreate(CREATESTRUCTA* create) {
                : -1;
 }
 
-void CReg2D::Paint(CDC& dc) {
+void CReg2D::OnDraw(CDC& dc) {
     CRect client = GetClientRect();
     CRect inner = client;
     inner.DeflateRect(2, 2, 2, 2);
@@ -174,23 +101,13 @@ void CReg2D::Paint(CDC& dc) {
     dc.DrawEdge(client, EDGE_SUNKEN, BF_RECT);
     const CRect travel(m_geometry.travel);
     if (IsWindowEnabled()) dc.FillSolidRect(travel, RGB(84, 159, 84));
-    if (m_pens[1] == nullptr || m_pens[1]->GetSafeHandle() == nullptr) return;
-    SelectedObject pen(dc, m_pens[1]->GetSafeHandle());
+    if (m_highlight == nullptr) return;
+    SelectedObject pen(dc, m_highlight);
     const PlanePoint centre = m_geometry.centre;
     dc.MoveTo(centre.x, travel.top);
     dc.LineTo(centre.x, travel.bottom);
     dc.MoveTo(travel.left, centre.y);
     dc.LineTo(travel.right, centre.y);
-}
-
-void CReg2D::OnPaint() {
-    CPaintDC dc(this);
-    Paint(dc);
-}
-
-void CReg2D::OnPrintClient(HDC dc, UINT) {
-    CDC target(dc);
-    Paint(target);
 }
 
 void CReg2D::OnLButtonDown(UINT, POINT) { m_btn.BeginDrag(); }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "ui/controls/drag_handle.h"
 #include "ui/controls/reg2d_geometry.h"
 #include "ui/framework/gdi_objects.h"
 #include "ui/framework/wnd.h"
@@ -18,38 +19,20 @@ constexpr UINT kReg2DHandleId = 1003;
 
 class CReg2D;
 
-class CReg2DBtn : public CWnd {
+class CReg2DBtn : public CDragHandle {
 public:
-    explicit CReg2DBtn(CReg2D& pad) : m_pad(pad) {}
+    explicit CReg2DBtn(CReg2D& pad) : CDragHandle(kRegHandleSize, kRegHandleSize), m_pad(pad) {}
 
     // One picture per drawing state; the pictures stay the parent's.
     void SetBitmaps(const HBITMAP (&bitmaps)[8]);
-    void BeginDrag();
-    bool IsDragging() const { return m_dragging != FALSE; }
-    int DrawingState() const;
+    int DrawingState() const override;
 
 protected:
-    void OnPaint() override;
-    void OnPrintClient(HDC dc, UINT flags) override;
-    BOOL OnEraseBkgnd(HDC) override { return TRUE; }
-    void OnLButtonDown(UINT flags, POINT point) override;
-    void OnLButtonUp(UINT flags, POINT point) override;
-    void OnMouseMove(UINT flags, POINT point) override;
-    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
-    void OnSetFocus(HWND oldFocus) override;
-    void OnKillFocus(HWND newFocus) override;
-    UINT OnGetDlgCode() override;
-    void OnCaptureChanged(HWND newCapture) override;
-    void OnDestroy() override;
+    void OnDrag(int dx, int dy) override;
+    bool OnArrowKey(UINT key) override;
 
 private:
-    void Paint(CDC& dc);
-    void EndDrag();
-
     CReg2D& m_pad;
-    HBITMAP m_bitmaps[8] = {};
-    BOOL m_dragging = FALSE;
-    POINT m_anchor{};
 };
 
 class CReg2D : public CWnd {
@@ -60,8 +43,9 @@ public:
     // A visible child with a tab stop over rect of the parent.
     BOOL Create(const RECT& rect, CWnd* parent, UINT id);
 
-    // The parent's pens: dark shadow, highlight, shadow, face.
-    void SetPens(CPen* darkShadow, CPen* highlight, CPen* shadow, CPen* face);
+    // The parent's pens: dark shadow, highlight, shadow, face. The crosshair
+    // is drawn with the highlight, and only when there is one.
+    void SetPens(PenRef darkShadow, PenRef highlight, PenRef shadow, PenRef face);
     void EnableAxes(bool x, bool y);
     // Both may be the same parameter; null leaves an axis without storage.
     void BindValues(std::int16_t* x, std::int16_t* y);
@@ -70,25 +54,22 @@ public:
 
     CReg2DBtn& Handle() { return m_btn; }
     const CReg2DBtn& Handle() const { return m_btn; }
-    const Reg2DGeometry& Geometry() const { return m_geometry; }
     bool XEnabled() const { return m_xEnabled != FALSE; }
     bool YEnabled() const { return m_yEnabled != FALSE; }
 
 protected:
     int OnCreate(CREATESTRUCTA* create) override;
-    void OnPaint() override;
-    void OnPrintClient(HDC dc, UINT flags) override;
+    void OnDraw(CDC& dc) override;
     void OnLButtonDown(UINT flags, POINT point) override;
     void OnSetFocus(HWND oldFocus) override;
 
 private:
     friend class CReg2DBtn;
-    void Paint(CDC& dc);
     RegValues Values() const;
     // Writes the values and tells the parent what changed.
     void StoreAndNotify(RegValues values);
 
-    CPen* m_pens[4] = {};
+    PenRef m_highlight;
     CReg2DBtn m_btn;
     BOOL m_xEnabled = FALSE;
     BOOL m_yEnabled = FALSE;

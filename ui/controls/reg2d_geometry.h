@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "ui/controls/plane.h"
+#include "ui/framework/plane.h"
 
 namespace cantivo::ui {
 

@@ -20,15 +20,11 @@ SliderKey SliderKeyFor(UINT key) {
     }
 }
 
-void SelectPen(CDC& dc, CPen* pen) {
-    if (pen != nullptr && pen->GetSafeHandle() != nullptr) dc.SelectObject(pen->GetSafeHandle());
-}
-
 }  // namespace
 
 HFONT SliderLabelFont() {
     static CFont font;
-    if (font.GetSafeHandle() == nullptr) {
+    if (font == nullptr) {
         LOGFONTA description{};
         description.lfHeight = 8;
         description.lfWeight = FW_NORMAL;
@@ -43,9 +39,7 @@ HFONT SliderLabelFont() {
 }
 
 void CSliderBtn::SetBitmaps(HBITMAP normal, HBITMAP focused, HBITMAP disabled) {
-    m_bitmaps[0] = normal;
-    m_bitmaps[1] = focused;
-    m_bitmaps[2] = disabled;
+    SetPictures({normal, focused, disabled});
 }
 
 int CSliderBtn::DrawingState() const {
@@ -53,92 +47,25 @@ int CSliderBtn::DrawingState() const {
     return ::GetFocus() == m_hWnd ? 1 : 0;
 }
 
-void CSliderBtn::Paint(CDC& dc) {
-    dc.DrawBitmap(m_bitmaps[DrawingState()], 0, 0, kSliderHandleWidth, kSliderHandleHeight);
-}
-
-void CSliderBtn::OnPaint() {
-    CPaintDC dc(this);
-    Paint(dc);
-}
-
-void CSliderBtn::OnPrintClient(HDC dc, UINT) {
-    CDC target(dc);
-    Paint(target);
-}
-
-void CSliderBtn::SetAnchor() {
-    m_anchor = {kSliderHandleWidth / 2, kSliderHandleHeight / 2};
-    ClientToScreen(m_anchor);
-    SetCursorPos(m_anchor.x, m_anchor.y);
-}
-
-void CSliderBtn::BeginDrag() {
-    SetFocus();
-    SetAnchor();
-    SetCapture();
-    m_dragging = TRUE;
-}
-
-void CSliderBtn::EndDrag() {
-    m_dragging = FALSE;
-    if (::GetCapture() == m_hWnd) ReleaseCapture();
-}
-
-void CSliderBtn::OnLButtonDown(UINT, POINT) { BeginDrag(); }
-
-void CSliderBtn::OnLButtonUp(UINT, POINT) { EndDrag(); }
-
-void CSliderBtn::OnMouseMove(UINT flags, POINT point) {
-    if (!m_dragging) return;
-    if ((flags & MK_LBUTTON) == 0) {
-        EndDrag();
-        return;
-    }
-    ClientToScreen(point);
-    const int pos = SliderPosAfterDrag(point.x - m_anchor.x, m_slider.m_pos, m_slider.m_min, m_slider.m_max);
+void CSliderBtn::OnDrag(int dx, int) {
+    const int pos = SliderPosAfterDrag(dx, m_slider.m_pos, m_slider.m_min, m_slider.m_max);
     // The cursor goes back onto the moved handle, so it stays there while dragging.
     if (pos != m_slider.m_pos) {
         m_slider.SetPos(pos);
-        SetAnchor();
+        Recentre();
         m_slider.NotifyParent();
     }
 }
 
-void CSliderBtn::OnKeyDown(UINT key, UINT, UINT) {
+bool CSliderBtn::OnArrowKey(UINT key) {
     const SliderKey sliderKey = SliderKeyFor(key);
-    if (sliderKey == SliderKey::kOther) {
-        Default();
-        return;
-    }
+    if (sliderKey == SliderKey::kOther) return false;
     const int pos = SliderPosAfterKey(sliderKey, m_slider.m_pos, m_slider.m_min, m_slider.m_max);
     if (pos != m_slider.m_pos) {
         m_slider.SetPos(pos);
         m_slider.NotifyParent();
     }
-}
-
-void CSliderBtn::OnSetFocus(HWND) {
-    Invalidate(FALSE);
-    Default();
-}
-
-void CSliderBtn::OnKillFocus(HWND) {
-    Invalidate(FALSE);
-    Default();
-}
-
-// The arrow keys are the handle's, not the dialog's.
-UINT CSliderBtn::OnGetDlgCode() { return DLGC_WANTARROWS; }
-
-void CSliderBtn::OnCaptureChanged(HWND newCapture) {
-    if (newCapture != m_hWnd) m_dragging = FALSE;
-    Default();
-}
-
-void CSliderBtn::OnDestroy() {
-    EndDrag();
-    Default();
+    return true;
 }
 
 CSlider::CSlider() : m_btn(*this) { SliderLabelFont(); }
@@ -147,10 +74,10 @@ BOOL CSlider::Create(const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, id);
 }
 
-void CSlider::SetPens(CPen* darkShadow, CPen* highlight, CPen* shadow) {
-    m_pens[0] = darkShadow;
-    m_pens[1] = highlight;
-    m_pens[2] = shadow;
+void CSlider::SetPens(PenRef darkShadow, PenRef highlight, PenRef shadow) {
+    m_darkShadow = darkShadow;
+    m_highlight = highlight;
+    m_shadow = shadow;
 }
 
 void CSlider::SetRange(int min, int max) {
@@ -204,28 +131,28 @@ BOOL CSlider::OnEraseBkgnd(HDC dc) {
     return TRUE;
 }
 
-void CSlider::Paint(CDC& dc) {
+void CSlider::OnDraw(CDC& dc) {
     const CRect client = GetClientRect();
     const int w = client.Width();
     const int h = client.Height();
     const int r = w - 13;
     const HGDIOBJ oldPen = dc.SelectStockObject(BLACK_PEN);
 
-    SelectPen(dc, m_pens[2]);
+    dc.SelectObject(m_shadow);
     dc.MoveTo(10, h - 6);
     dc.LineTo(10, h - 8);
     dc.LineTo(r + 1, h - 8);
-    SelectPen(dc, m_pens[1]);
+    dc.SelectObject(m_highlight);
     dc.LineTo(r + 1, h - 6);
     dc.LineTo(10, h - 6);
 
     const bool enabled = IsWindowEnabled();
     if (enabled) {
-        SelectPen(dc, m_pens[0]);
+        dc.SelectObject(m_darkShadow);
         dc.MoveTo(11, h - 7);
         dc.LineTo(r, h - 7);
     } else {
-        SelectPen(dc, m_pens[2]);
+        dc.SelectObject(m_shadow);
     }
     const SliderScale scale = SliderScaleFor(w, h);
     for (int x : scale.longTicks) {
@@ -256,16 +183,6 @@ void CSlider::Paint(CDC& dc) {
         }
         dc.DrawText(kLabels[i], rect, kFormat);
     }
-}
-
-void CSlider::OnPaint() {
-    CPaintDC dc(this);
-    Paint(dc);
-}
-
-void CSlider::OnPrintClient(HDC dc, UINT) {
-    CDC target(dc);
-    Paint(target);
 }
 
 void CSlider::OnLButtonDown(UINT, POINT) { m_btn.BeginDrag(); }

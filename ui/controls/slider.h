@@ -4,6 +4,7 @@
 // SB_THUMBTRACK, the slider standing as the scroll bar.
 #pragma once
 
+#include "ui/controls/drag_handle.h"
 #include "ui/controls/slider_geometry.h"
 #include "ui/framework/gdi_objects.h"
 #include "ui/framework/wnd.h"
@@ -17,39 +18,21 @@ HFONT SliderLabelFont();
 
 class CSlider;
 
-class CSliderBtn : public CWnd {
+class CSliderBtn : public CDragHandle {
 public:
-    explicit CSliderBtn(CSlider& slider) : m_slider(slider) {}
+    explicit CSliderBtn(CSlider& slider)
+        : CDragHandle(kSliderHandleWidth, kSliderHandleHeight), m_slider(slider) {}
 
     void SetBitmaps(HBITMAP normal, HBITMAP focused, HBITMAP disabled);
-    void BeginDrag();
-    bool IsDragging() const { return m_dragging != FALSE; }
     // 0 normal, 1 focused, 2 disabled.
-    int DrawingState() const;
+    int DrawingState() const override;
 
 protected:
-    void OnPaint() override;
-    void OnPrintClient(HDC dc, UINT flags) override;
-    BOOL OnEraseBkgnd(HDC) override { return TRUE; }
-    void OnLButtonDown(UINT flags, POINT point) override;
-    void OnLButtonUp(UINT flags, POINT point) override;
-    void OnMouseMove(UINT flags, POINT point) override;
-    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
-    void OnSetFocus(HWND oldFocus) override;
-    void OnKillFocus(HWND newFocus) override;
-    UINT OnGetDlgCode() override;
-    void OnCaptureChanged(HWND newCapture) override;
-    void OnDestroy() override;
+    void OnDrag(int dx, int dy) override;
+    bool OnArrowKey(UINT key) override;
 
 private:
-    void Paint(CDC& dc);
-    void SetAnchor();
-    void EndDrag();
-
     CSlider& m_slider;
-    HBITMAP m_bitmaps[3] = {};
-    POINT m_anchor{};
-    BOOL m_dragging = FALSE;
 };
 
 class CSlider : public CWnd {
@@ -60,7 +43,7 @@ public:
     // A visible child with a tab stop over rect of the parent.
     BOOL Create(const RECT& rect, CWnd* parent, UINT id);
     // The parent's pens: dark shadow, highlight, shadow.
-    void SetPens(CPen* darkShadow, CPen* highlight, CPen* shadow);
+    void SetPens(PenRef darkShadow, PenRef highlight, PenRef shadow);
     // Neither moves the handle; max must differ from min.
     void SetRange(int min, int max);
     int GetPos() const { return m_pos; }
@@ -75,19 +58,19 @@ protected:
     int OnCreate(CREATESTRUCTA* create) override;
     void OnDestroy() override;
     BOOL OnEraseBkgnd(HDC dc) override;
-    void OnPaint() override;
-    void OnPrintClient(HDC dc, UINT flags) override;
+    void OnDraw(CDC& dc) override;
     void OnLButtonDown(UINT flags, POINT point) override;
     void OnSetFocus(HWND oldFocus) override;
 
 private:
     friend class CSliderBtn;
-    void Paint(CDC& dc);
     // After every change the user made.
     void NotifyParent();
 
     CSliderBtn m_btn;
-    CPen* m_pens[3] = {};
+    PenRef m_darkShadow;
+    PenRef m_highlight;
+    PenRef m_shadow;
     COLORREF m_textColour = 0;
     COLORREF m_highlightColour = 0;
     COLORREF m_shadowColour = 0;

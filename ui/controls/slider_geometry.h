@@ -2,7 +2,7 @@
 // labels go, and how keys and drags move the position.
 #pragma once
 
-#include "ui/controls/plane.h"
+#include "ui/framework/plane.h"
 
 namespace cantivo::ui {
 

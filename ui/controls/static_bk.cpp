@@ -19,17 +19,7 @@ LRESULT CStaticBk::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CStatic::WindowProc(message, wParam, lParam);
 }
 
-void CStaticBk::OnPaint() {
-    CPaintDC dc(this);
-    Paint(dc);
-}
-
-void CStaticBk::OnPrintClient(HDC dc, UINT) {
-    CDC target(dc);
-    Paint(target);
-}
-
-void CStaticBk::Paint(CDC& dc) {
+void CStaticBk::OnDraw(CDC& dc) {
     const CRect client = GetClientRect();
     dc.FillSolidRect(client, m_background);
     {
@@ -37,12 +27,10 @@ void CStaticBk::Paint(CDC& dc) {
         SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
         dc.Rectangle(client);
     }
-    const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0));
-    const HGDIOBJ oldFont = font != nullptr ? dc.SelectObject(font) : nullptr;
+    SelectedObject font(dc, ParentFont());
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(RGB(0, 0, 0));
     dc.DrawText(m_text.substr(0, kShownCharacters), client, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-    if (oldFont != nullptr) dc.SelectObject(oldFont);
 }
 
 }  // namespace cantivo::ui

@@ -17,12 +17,10 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnPaint() override;
-    void OnPrintClient(HDC dc, UINT flags) override;
+    void OnDraw(CDC& dc) override;
+    bool DrawsItself() const override { return true; }
 
 private:
-    void Paint(CDC& dc);
-
     COLORREF m_background = RGB(255, 255, 255);
     std::string m_text;
 };

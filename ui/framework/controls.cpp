@@ -24,7 +24,7 @@ int CComboBox::FindStringExact(int start, const std::string& text) const {
 
 BOOL CMFCButton::DrawItem(DRAWITEMSTRUCT* item) {
     CDC dc(item->hDC);
-    OnDraw(dc, item->rcItem, item->itemState);
+    OnDraw(dc);
     return TRUE;
 }
 

@@ -46,10 +46,10 @@ public:
     int SetPos32(int pos) { return static_cast<int>(SendMessage(UDM_SETPOS32, 0, pos)); }
 };
 
-// An owner-drawn button: the parent's WM_DRAWITEM comes back to it as OnDraw.
+// An owner-drawn button: the button paints by asking its parent, and the
+// parent's WM_DRAWITEM comes back to it as OnDraw.
 class CMFCButton : public CButton {
 protected:
-    virtual void OnDraw(CDC& dc, const CRect& rect, UINT state) = 0;
     BOOL DrawItem(DRAWITEMSTRUCT* item) override;
 };
 

@@ -1,19 +1,6 @@
 #include "ui/framework/dc.h"
 
-#include "ui/framework/wnd.h"
-
 namespace cantivo::ui {
-
-CDC::~CDC() {
-    if (m_owned && m_hDC != nullptr) ::DeleteDC(m_hDC);
-}
-
-BOOL CDC::CreateCompatibleDC(HDC dc) {
-    if (m_owned && m_hDC != nullptr) ::DeleteDC(m_hDC);
-    m_hDC = ::CreateCompatibleDC(dc);
-    m_owned = m_hDC != nullptr;
-    return m_owned;
-}
 
 void CDC::FillSolidRect(const RECT& rect, COLORREF colour) {
     const COLORREF old = ::SetBkColor(m_hDC, colour);
@@ -36,17 +23,17 @@ int CDC::DrawText(const std::string& text, RECT rect, UINT format) {
 
 void CDC::DrawBitmap(HBITMAP bitmap, int x, int y, int width, int height) {
     if (bitmap == nullptr) return;
-    CDC source;
-    if (!source.CreateCompatibleDC(m_hDC)) return;
+    CCompatibleDC source(m_hDC);
+    if (source == nullptr) return;
     SelectedObject selected(source, bitmap);
     BitBlt(x, y, width, height, source, 0, 0, SRCCOPY);
 }
 
-CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
+CPaintDC::CPaintDC(HWND hwnd) : CDC(nullptr), m_hWnd(hwnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
 
 CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
 
-CClientDC::CClientDC(HWND hwnd) : m_hWnd(hwnd) { m_hDC = ::GetDC(hwnd); }
+CClientDC::CClientDC(HWND hwnd) : CDC(::GetDC(hwnd)), m_hWnd(hwnd) {}
 
 CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, m_hDC); }
 

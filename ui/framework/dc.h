@@ -1,5 +1,6 @@
-// Device contexts: CDC draws on a context it may or may not own; CPaintDC and
-// CClientDC take one from a window and give it back.
+// Device contexts. CDC draws on a context someone else keeps; the others own
+// theirs: CCompatibleDC deletes its memory context, CPaintDC and CClientDC
+// give theirs back to the window.
 #pragma once
 
 #include <windows.h>
@@ -10,22 +11,16 @@
 
 namespace cantivo::ui {
 
-class CWnd;
-
 class CDC {
 public:
-    CDC() = default;
     explicit CDC(HDC dc) : m_hDC(dc) {}
-    virtual ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    // A memory context of our own, deleted with this object.
-    BOOL CreateCompatibleDC(HDC dc);
     operator HDC() const { return m_hDC; }
-    HDC GetSafeHdc() const { return m_hDC; }
 
-    HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
+    // Selecting no object changes nothing and gives none back.
+    HGDIOBJ SelectObject(HGDIOBJ object) { return object != nullptr ? ::SelectObject(m_hDC, object) : nullptr; }
     HGDIOBJ SelectStockObject(int object) { return ::SelectObject(m_hDC, ::GetStockObject(object)); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
     COLORREF SetTextColor(COLORREF colour) { return ::SetTextColor(m_hDC, colour); }
@@ -50,11 +45,20 @@ public:
     void DrawBitmap(HBITMAP bitmap, int x, int y, int width, int height);
 
 protected:
-    HDC m_hDC = nullptr;
-    bool m_owned = false;
+    HDC m_hDC;
 };
 
-// Restores what a context held before, when the scope ends.
+// A memory context like the given one; null when it cannot be made.
+class CCompatibleDC : public CDC {
+public:
+    explicit CCompatibleDC(HDC like) : CDC(::CreateCompatibleDC(like)) {}
+    ~CCompatibleDC() {
+        if (m_hDC != nullptr) ::DeleteDC(m_hDC);
+    }
+};
+
+// Restores what a context held before, when the scope ends; selecting no
+// object leaves the context as it was.
 class SelectedObject {
 public:
     SelectedObject(CDC& dc, HGDIOBJ object) : m_dc(dc), m_old(dc.SelectObject(object)) {}
@@ -69,8 +73,8 @@ private:
 
 class CPaintDC : public CDC {
 public:
-    explicit CPaintDC(CWnd* wnd);
-    ~CPaintDC() override;
+    explicit CPaintDC(HWND hwnd);
+    ~CPaintDC();
 
 private:
     HWND m_hWnd;
@@ -80,7 +84,7 @@ private:
 class CClientDC : public CDC {
 public:
     explicit CClientDC(HWND hwnd);
-    ~CClientDC() override;
+    ~CClientDC();
 
 private:
     HWND m_hWnd;

@@ -1,54 +1,114 @@
-// Pens, brushes, bitmaps and fonts, each deleted with its owner.
+// Pens, brushes, bitmaps and fonts. The type says who deletes the handle: an
+// owned object deletes it with itself; a borrowed one only refers to a handle
+// that someone else keeps, and is copied freely.
 #pragma once
 
 #include <windows.h>
 
+#include "ui/framework/resource_handle.h"
+
 namespace cantivo::ui {
 
-class CDC;
-
-class CGdiObject {
+template <typename Handle, bool kOwned>
+class GdiObject {
 public:
-    CGdiObject() = default;
-    ~CGdiObject() { DeleteObject(); }
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
+    GdiObject() = default;
+    // Owned: takes the handle over. Borrowed: refers to it.
+    explicit(kOwned) GdiObject(Handle handle) : m_handle(handle) {}
+    // Borrowed from any object of the same kind.
+    template <bool kOtherOwned>
+    GdiObject(const GdiObject<Handle, kOtherOwned>& other)
+        requires(!kOwned)
+        : m_handle(other) {}
+    ~GdiObject() {
+        if constexpr (kOwned) DeleteObject();
+    }
+    GdiObject(const GdiObject&)
+        requires(!kOwned)
+    = default;
+    GdiObject& operator=(const GdiObject&)
+        requires(!kOwned)
+    = default;
 
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
-    BOOL DeleteObject();
-    // Takes ownership of a handle made elsewhere.
-    BOOL Attach(HGDIOBJ object);
-    HGDIOBJ Detach();
+    operator Handle() const { return m_handle; }
 
-protected:
-    HGDIOBJ m_hObject = nullptr;
+    // Takes over a handle made elsewhere; false when there is none.
+    BOOL Attach(Handle handle)
+        requires kOwned
+    {
+        DeleteObject();
+        m_handle = handle;
+        return handle != nullptr;
+    }
+    BOOL DeleteObject()
+        requires kOwned
+    {
+        if (m_handle == nullptr) return FALSE;
+        const BOOL deleted = ::DeleteObject(m_handle);
+        m_handle = nullptr;
+        return deleted;
+    }
+
+private:
+    Handle m_handle = nullptr;
 };
 
-class CPen : public CGdiObject {
+template <bool kOwned>
+class CPenT : public GdiObject<HPEN, kOwned> {
 public:
-    BOOL CreatePen(int style, int width, COLORREF colour);
-    operator HPEN() const { return static_cast<HPEN>(m_hObject); }
+    using GdiObject<HPEN, kOwned>::GdiObject;
+    BOOL CreatePen(int style, int width, COLORREF colour)
+        requires kOwned
+    {
+        return this->Attach(::CreatePen(style, width, colour));
+    }
 };
 
-class CBrush : public CGdiObject {
+template <bool kOwned>
+class CBrushT : public GdiObject<HBRUSH, kOwned> {
 public:
-    BOOL CreateSolidBrush(COLORREF colour);
-    operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
+    using GdiObject<HBRUSH, kOwned>::GdiObject;
+    BOOL CreateSolidBrush(COLORREF colour)
+        requires kOwned
+    {
+        return this->Attach(::CreateSolidBrush(colour));
+    }
 };
 
-class CBitmap : public CGdiObject {
+template <bool kOwned>
+class CBitmapT : public GdiObject<HBITMAP, kOwned> {
 public:
+    using GdiObject<HBITMAP, kOwned>::GdiObject;
     // From the resource module.
-    BOOL LoadBitmap(UINT id);
-    BOOL CreateCompatibleBitmap(HDC dc, int width, int height);
-    SIZE GetSize() const;
-    operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
+    BOOL LoadBitmap(UINT id)
+        requires kOwned
+    {
+        return this->Attach(::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id)));
+    }
+    BOOL CreateCompatibleBitmap(HDC dc, int width, int height)
+        requires kOwned
+    {
+        return this->Attach(::CreateCompatibleBitmap(dc, width, height));
+    }
 };
 
-class CFont : public CGdiObject {
+template <bool kOwned>
+class CFontT : public GdiObject<HFONT, kOwned> {
 public:
-    BOOL CreateFontIndirect(const LOGFONTA& font);
-    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
+    using GdiObject<HFONT, kOwned>::GdiObject;
+    BOOL CreateFontIndirect(const LOGFONTA& font)
+        requires kOwned
+    {
+        return this->Attach(::CreateFontIndirectA(&font));
+    }
 };
+
+using CPen = CPenT<true>;
+using PenRef = CPenT<false>;
+using CBrush = CBrushT<true>;
+using CBitmap = CBitmapT<true>;
+using BitmapRef = CBitmapT<false>;
+using CFont = CFontT<true>;
+using FontRef = CFontT<false>;
 
 }  // namespace cantivo::ui

@@ -4,15 +4,16 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 
 namespace cantivo::ui {
 
 int AfxMessageBox(const std::string& text, UINT type = MB_OK);
 
-// Sets the module error code, shows its message with the stop icon and sets
-// the code back, as the page and the dialogs report a failure.
-void ReportModuleError(std::int32_t code);
+// What a window does when it runs out of memory. The application connects it
+// to its own error reporting; until then the message box says so plainly.
+using OutOfMemoryReporter = void (*)();
+void SetOutOfMemoryReporter(OutOfMemoryReporter reporter);
+void ReportOutOfMemory();
 
 }  // namespace cantivo::ui

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "ui/controls/plane.h"
+#include "ui/framework/plane.h"
 
 namespace cantivo::ui {
 

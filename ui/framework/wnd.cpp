@@ -7,7 +7,7 @@
 #include <exception>
 #include <new>
 
-#include "engine/error_code.h"
+#include "ui/framework/dc.h"
 #include "ui/framework/message_box.h"
 #include "ui/framework/resource_handle.h"
 
@@ -54,7 +54,7 @@ LRESULT Dispatch(CWnd* wnd, HWND, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         result = wnd->WindowProc(message, wParam, lParam);
     } catch (const std::bad_alloc&) {
-        ReportModuleError(kErrNoMemory);
+        ReportOutOfMemory();
         result = message == WM_CREATE ? -1 : 0;
     } catch (const std::exception& error) {
         AfxMessageBox(error.what(), MB_OK | MB_ICONSTOP);
@@ -202,6 +202,7 @@ std::string CWnd::GetWindowText() const {
 }
 void CWnd::SetWindowText(const std::string& text) { ::SetWindowTextA(m_hWnd, text.c_str()); }
 HFONT CWnd::GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
+HFONT CWnd::ParentFont() const { return reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0)); }
 void CWnd::SetFont(HFONT font, BOOL redraw) { SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw); }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -214,12 +215,18 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             OnDestroy();
             return 0;
-        case WM_PAINT:
-            OnPaint();
+        case WM_PAINT: {
+            if (!DrawsItself()) return Default();
+            CPaintDC dc(m_hWnd);
+            OnDraw(dc);
             return 0;
-        case WM_PRINTCLIENT:
-            OnPrintClient(reinterpret_cast<HDC>(wParam), static_cast<UINT>(lParam));
+        }
+        case WM_PRINTCLIENT: {
+            if (!DrawsItself()) return Default();
+            CDC dc(reinterpret_cast<HDC>(wParam));
+            OnDraw(dc);
             return 0;
+        }
         case WM_ERASEBKGND:
             return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
         case WM_LBUTTONDOWN:
@@ -273,8 +280,7 @@ LRESULT CWnd::Default() { return DefWindowProc(m_current.message, m_current.wPar
 
 int CWnd::OnCreate(CREATESTRUCTA*) { return static_cast<int>(Default()); }
 void CWnd::OnDestroy() { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnPrintClient(HDC, UINT) { Default(); }
+void CWnd::OnDraw(CDC&) {}
 BOOL CWnd::OnEraseBkgnd(HDC) { return static_cast<BOOL>(Default()); }
 void CWnd::OnLButtonDown(UINT, POINT) { Default(); }
 void CWnd::OnLButtonUp(UINT, POINT) { Default(); }

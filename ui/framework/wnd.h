@@ -59,6 +59,8 @@ public:
     std::string GetWindowText() const;
     void SetWindowText(const std::string& text);
     HFONT GetFont() const;
+    // The font the parent gives its controls; null for the system's.
+    HFONT ParentFont() const;
     void SetFont(HFONT font, BOOL redraw = TRUE);
     HWND SetCapture();
 
@@ -77,8 +79,12 @@ protected:
 
     virtual int OnCreate(CREATESTRUCTA* create);
     virtual void OnDestroy();
-    virtual void OnPaint();
-    virtual void OnPrintClient(HDC dc, UINT flags);
+    // Paints the client area, for WM_PAINT and WM_PRINTCLIENT alike; the base
+    // paints nothing.
+    virtual void OnDraw(CDC& dc);
+    // Whether OnDraw paints the window. A standard control bound by
+    // subclassing keeps its own painting unless its object takes it over.
+    virtual bool DrawsItself() const { return !m_subclassed; }
     virtual BOOL OnEraseBkgnd(HDC dc);
     virtual void OnLButtonDown(UINT flags, POINT point);
     virtual void OnLButtonUp(UINT flags, POINT point);
