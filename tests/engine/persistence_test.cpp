@@ -6,7 +6,7 @@
 #include "engine/persisted_settings.h"
 #include "tests/support/filter_fixture.h"
 #include "tests/support/style_files.h"
-#include "tests/support/test_stream.h"
+#include "tests/support/host_doubles.h"
 
 namespace cantivo::test {
 namespace {
@@ -31,7 +31,7 @@ protected:
         return bytes;
     }
     std::vector<std::uint8_t> Saved(CMFCMidiFilter& f) {
-        TestStream stream;
+        host::MemoryStream stream;
         EXPECT_EQ(f.Save(&stream, 1), S_OK);
         return stream.bytes;
     }
@@ -65,7 +65,7 @@ TEST_F(Persistence, SizeIs636WhateverTheState) {
 
 TEST_F(Persistence, SaveWritesSixFieldsAtTheirOffsets) {
     MakeDistinct(*filter);
-    TestStream stream;
+    FailingStream stream;
     filter->m_bDirty = 1;
     ASSERT_EQ(filter->Save(&stream, 0), S_OK);  // cleared even when not asked to
     EXPECT_EQ(filter->m_bDirty, 0u);
@@ -93,7 +93,7 @@ TEST_F(Persistence, SaveThenLoadIntoANewFilterGivesTheSameSettingsAndRebuildsThe
     InstallStyleFile(folder, "Jazz", "Swing.cnv", WriteStyleFile(SampleStyle()));
     MakeDistinct(*filter);
     filter->m_bDirty = 1;
-    TestStream stream;
+    host::MemoryStream stream;
     ASSERT_EQ(filter->Save(&stream, 1), S_OK);
 
     auto* loaded = new CMFCMidiFilter;
@@ -139,7 +139,7 @@ TEST_F(Persistence, LoadIntoADirtyFilterReadsNothing) {
     filter->m_bDirty = 1;
     std::strcpy(filter->m_szStyleFolder, "Mine");
     const auto before = Persisted(*filter);
-    TestStream stream(saved);
+    FailingStream stream(saved);
     EXPECT_EQ(filter->Load(&stream), S_OK);
     EXPECT_EQ(stream.readCalls, 0);
     EXPECT_EQ(stream.position, 0u);
@@ -156,7 +156,7 @@ TEST_F(Persistence, StreamOf520BytesTakesBothNamesAndStops) {
 
     auto* fresh = new CMFCMidiFilter;
     const auto before = Persisted(*fresh);
-    TestStream stream(bytes);
+    host::MemoryStream stream(bytes);
     EXPECT_EQ(fresh->Load(&stream), E_FAIL);
     EXPECT_STREQ(fresh->m_szStyleFolder, "Jazz");
     EXPECT_STREQ(fresh->m_szStyleName, "Swing");
@@ -174,7 +174,7 @@ TEST_F(Persistence, ShortOrFailingReadKeepsEarlierFieldsAndNoPartOfItsOwn) {
     for (const bool shortRead : {true, false}) {
         auto* fresh = new CMFCMidiFilter;
         const auto before = Persisted(*fresh);
-        TestStream stream(saved);
+        FailingStream stream(saved);
         (shortRead ? stream.shortReadAt : stream.failReadAt) = 3;  // m_Initial
         EXPECT_EQ(fresh->Load(&stream), E_FAIL);
         const auto after = Persisted(*fresh);
@@ -188,7 +188,7 @@ TEST_F(Persistence, ShortOrFailingReadKeepsEarlierFieldsAndNoPartOfItsOwn) {
 TEST_F(Persistence, NameWithoutTerminatorIsCutAtItsLastByte) {
     std::vector<std::uint8_t> bytes(636, 0);
     std::fill(bytes.begin(), bytes.begin() + 520, 'A');
-    TestStream stream(bytes);
+    host::MemoryStream stream(bytes);
     EXPECT_EQ(filter->Load(&stream), S_OK);
     EXPECT_EQ(std::string(filter->m_szStyleFolder), std::string(259, 'A'));
     EXPECT_EQ(std::string(filter->m_szStyleName), std::string(259, 'A'));
@@ -198,7 +198,7 @@ TEST_F(Persistence, NameWithoutTerminatorIsCutAtItsLastByte) {
 
 TEST_F(Persistence, MissingStyleStillSwitchesProcessingOn) {
     MakeDistinct(*filter);
-    TestStream stream(Saved(*filter));
+    host::MemoryStream stream(Saved(*filter));
     EXPECT_EQ(filter->Load(&stream), S_OK);
     EXPECT_EQ(messages.messages, (std::vector<std::string>{"Can't open file"}));
     EXPECT_EQ(filter->m_bLoaded, 1u);
@@ -221,7 +221,7 @@ TEST_F(Persistence, OpenPageRefreshesInsteadOfTheWindowlessLoad) {
     filter->m_pfnRefreshPage = &RecordRefresh;
     g_refreshCalls = 0;
 
-    TestStream stream(saved);
+    host::MemoryStream stream(saved);
     EXPECT_EQ(filter->Load(&stream), S_OK);
     EXPECT_EQ(g_refreshCalls, 1);
     EXPECT_EQ(g_refreshedPage, page);
@@ -232,7 +232,7 @@ TEST_F(Persistence, OpenPageRefreshesInsteadOfTheWindowlessLoad) {
     // Without the page the filter loads the style itself.
     filter->m_pPage = nullptr;
     filter->m_pfnRefreshPage = nullptr;
-    TestStream again(saved);
+    host::MemoryStream again(saved);
     EXPECT_EQ(filter->Load(&again), S_OK);
     EXPECT_EQ(g_refreshCalls, 1);
     EXPECT_STREQ(filter->m_aSlots[0].szName, "Swing feel");
@@ -252,7 +252,7 @@ TEST_F(Persistence, SaveFailuresMapToMediumFullOrCantSave) {
                           {-1, 2, S_OK, STG_E_CANTSAVE}};
     for (const Case& c : cases) {
         filter->m_bDirty = 1;
-        TestStream stream;
+        FailingStream stream;
         stream.failWriteAt = c.failAt;
         stream.shortWriteAt = c.shortAt;
         stream.failure = c.failure;

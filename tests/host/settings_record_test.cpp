@@ -7,10 +7,9 @@
 #include "engine/persisted_settings.h"
 #include "platform/files.h"
 #include "styles/style_settings.h"
-#include "tests/host/bundled_style.h"
 #include "tests/support/message_capture.h"
-#include "tests/support/test_host.h"
-#include "tools/cantivo/memory_stream.h"
+#include "tests/support/host_doubles.h"
+#include "tools/host/memory_stream.h"
 #include "tools/cantivo/settings_record.h"
 #include "tools/cantivo/style_choice.h"
 
@@ -24,10 +23,11 @@ static_assert(offsetof(SettingsRecord, muted) == kPersistedOffsets[4]);
 static_assert(offsetof(SettingsRecord, axis) == kPersistedOffsets[5]);
 static_assert(sizeof(SettingsRecord) == kPersistedBytes);
 
-InitialValues StyleInitial() {
-    InitialValues initial{0, 0, 1, 0, 1, 0, 90, 80, 70, 30};
-    return initial;
-}
+// A style of the bundled library.
+constexpr const char* kStyleFolder = "Example";
+constexpr const char* kStyleName = "Phrasing";
+
+InitialValues StyleInitial() { return {0, 0, 1, 0, 1, 0, 90, 80, 70, 30}; }
 
 // The core's filter, connected to a test host in the folder of this program,
 // where the rule modules and the bundled styles are.
@@ -67,8 +67,8 @@ TEST_F(RealFilter, FreshSettingsAreWhatThePageMakesWhenAStyleIsChosen) {
 TEST_F(RealFilter, LoadingTheRecordChoosesTheStyleAndSwitchesProcessingOn) {
     SettingsRecord record = FreshSettings(StyleInitial());
     HostOptions options;
-    options.styleFolder = test::kBundledStyleFolder;
-    options.styleName = test::kBundledStyleName;
+    options.styleFolder = kStyleFolder;
+    options.styleName = kStyleName;
     options.muted[6] = true;
     ApplyOptions(record, options);
     MemoryStream stream(ToBytes(record));
@@ -77,7 +77,7 @@ TEST_F(RealFilter, LoadingTheRecordChoosesTheStyleAndSwitchesProcessingOn) {
     EXPECT_EQ(filter->m_bBypass, 0u);
 
     std::string problem;
-    const auto style = ReadStyle(ProgramFolder(), test::kBundledStyleFolder, test::kBundledStyleName, problem);
+    const auto style = ReadStyle(ProgramFolder(), kStyleFolder, kStyleName, problem);
     ASSERT_TRUE(style) << problem;
     EXPECT_EQ(filter->m_nSlotCount, style->slots.size());
     for (int k = 0; k < kParameterCount; ++k) EXPECT_EQ(filter->m_abLocked[k], style->header.abUsed[k] ? 0u : 1u);
@@ -113,17 +113,6 @@ TEST(SettingsRecord, OptionsChangeOnlyWhatTheyName) {
     expected.initial.wVelocity = 64;
     expected.initial.bKeepModulation = 0;
     EXPECT_EQ(ToBytes(record), ToBytes(expected));
-}
-
-TEST(SettingsRecord, FreshSettingsKeepTheTempoAndLeaveOnlyTheRowlessParameterMuted) {
-    const SettingsRecord record = FreshSettings(StyleInitial());
-    EXPECT_EQ(record.initial.bKeepTempo, 1u);
-    EXPECT_EQ(record.initial.wTempo, 120);
-    EXPECT_EQ(record.initial.wVelocity, 80);
-    EXPECT_EQ(record.initial.bKeepExpression, 1u);
-    EXPECT_EQ(record.muted[0], 1u);
-    for (int k = 1; k < kParameterCount; ++k) EXPECT_EQ(record.muted[k], 0u) << k;
-    EXPECT_EQ(record.szStyleFolder[0], '\0');
 }
 
 TEST(SettingsRecord, AStateFileMustHoldExactlyTheRecord) {

@@ -9,8 +9,9 @@
 #include "engine/module_folder.h"
 #include "options/options_settings.h"
 #include "tests/support/message_capture.h"
+#include "tests/support/host_doubles.h"
+#include "tests/support/records.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/test_host.h"
 
 namespace cantivo::test {
 
