@@ -36,12 +36,11 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
         if (!ppv) return E_POINTER;
         *ppv = nullptr;
-        if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, InterfaceId<First>())) {
+        if (IsEqualGUID(riid, IID_IUnknown)) {
             *ppv = static_cast<First*>(this);
-        } else {
-            ((IsEqualGUID(riid, InterfaceId<More>()) && (*ppv = static_cast<More*>(this))) || ...);
+        } else if (!(Give<First>(riid, ppv) || ... || Give<More>(riid, ppv))) {
+            return E_NOINTERFACE;
         }
-        if (!*ppv) return E_NOINTERFACE;
         AddRef();
         return S_OK;
     }
@@ -61,6 +60,13 @@ public:
     virtual ~ComObjectOf() = default;
 
 private:
+    template <typename Interface>
+    bool Give(REFIID riid, void** ppv) {
+        if (!IsEqualGUID(riid, InterfaceId<Interface>())) return false;
+        *ppv = static_cast<Interface*>(this);
+        return true;
+    }
+
     std::atomic<ULONG> refs_{1};
 };
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cantivo/com_object.h"
 #include "tools/cantivo/filter_run.h"
 
 namespace cantivo::host {

@@ -32,8 +32,8 @@ protected:
 
     // Runs one chunk and returns what the filter put out.
     std::vector<HostEvent> Run(std::vector<HostEvent> events) {
-        TestEventQueue in(std::move(events));
-        TestEventQueue out;
+        host::EventQueue in(std::move(events));
+        host::EventQueue out;
         EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
         return out.events;
     }
