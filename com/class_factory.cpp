@@ -1,7 +1,5 @@
 #include "com/class_factory.h"
 
-#include <new>
-
 #include "engine/midi_filter.h"
 #include "styles/windowless_view.h"
 
@@ -9,22 +7,28 @@ namespace cantivo {
 
 std::atomic<std::int32_t> g_lockCount{0};
 
-HRESULT CClassFactory::QueryInterface(REFIID riid, void** ppv) {
-    if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_IClassFactory)) {
-        *ppv = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
+namespace {
 
-ULONG CClassFactory::AddRef() { return ++m_cRef; }
+HRESULT CreateFilter(REFIID riid, void** ppv) { return CreateComObject<CMFCMidiFilter>(riid, ppv, &WindowlessView()); }
 
-ULONG CClassFactory::Release() {
-    const ULONG count = --m_cRef;
-    if (count == 0) delete this;
-    return count;
+// The property page object comes with the page itself.
+HRESULT CreatePropertyPage(REFIID, void**) { return E_NOTIMPL; }
+
+struct ServedClass {
+    const CLSID& id;
+    CreateFunction create;
+};
+
+const ServedClass kClasses[] = {
+    {CLSID_CantivoFilter, CreateFilter},
+    {CLSID_CantivoPropertyPage, CreatePropertyPage},
+};
+
+}  // namespace
+
+HRESULT CClassFactory::CreateInstance(IUnknown* outer, REFIID riid, void** ppv) {
+    if (outer) return CLASS_E_NOAGGREGATION;
+    return create_(riid, ppv);
 }
 
 HRESULT CClassFactory::LockServer(BOOL lock) {
@@ -36,20 +40,11 @@ HRESULT CClassFactory::LockServer(BOOL lock) {
     return S_OK;
 }
 
-HRESULT CMidiFilterFactory::CreateInstance(IUnknown* outer, REFIID riid, void** ppv) {
-    if (outer) return CLASS_E_NOAGGREGATION;
-    auto* filter = new (std::nothrow) CMFCMidiFilter;
-    if (!filter) return E_OUTOFMEMORY;
-    filter->m_pWindowlessView = &WindowlessView();
-    const HRESULT result = filter->QueryInterface(riid, ppv);
-    filter->Release();
-    return result;
-}
-
-HRESULT CPropPageFactory::CreateInstance(IUnknown* outer, REFIID, void**) {
-    if (outer) return CLASS_E_NOAGGREGATION;
-    // The property page object comes with the page itself.
-    return E_NOTIMPL;
+HRESULT GetClassFactory(REFCLSID classId, REFIID riid, void** ppv) {
+    for (const ServedClass& served : kClasses) {
+        if (IsEqualGUID(classId, served.id)) return CreateComObject<CClassFactory>(riid, ppv, served.create);
+    }
+    return CLASS_E_CLASSNOTAVAILABLE;
 }
 
 }  // namespace cantivo

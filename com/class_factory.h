@@ -1,37 +1,33 @@
-// The class factories a host gets from DllGetClassObject.
+// The class factories a host gets from DllGetClassObject: one factory type,
+// and a table of the classes the DLL serves and how each is made.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 
-#include "cantivo/com.h"
+#include "cantivo/com_object.h"
 
 namespace cantivo {
 
 // LockServer's count; the module may unload when it and the object count are 0.
 extern std::atomic<std::int32_t> g_lockCount;
 
-// Every slot but CreateInstance is shared by both factories.
-class CClassFactory : public IClassFactory {
+// Makes a new object of a class and asks it for `riid`.
+using CreateFunction = HRESULT (*)(REFIID riid, void** ppv);
+
+class CClassFactory final : public ComObject<IClassFactory> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
+    explicit CClassFactory(CreateFunction create) : create_(create) {}
+
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override;
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
-    virtual ~CClassFactory() = default;
 
 private:
-    std::atomic<ULONG> m_cRef{1};
+    CreateFunction create_;
 };
 
-class CMidiFilterFactory final : public CClassFactory {
-public:
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override;
-};
-
-class CPropPageFactory final : public CClassFactory {
-public:
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override;
-};
+// The factory for `classId`, asked for `riid`; CLASS_E_CLASSNOTAVAILABLE for
+// a class the DLL does not serve.
+HRESULT GetClassFactory(REFCLSID classId, REFIID riid, void** ppv);
 
 }  // namespace cantivo

@@ -39,36 +39,12 @@ ParamSettings DefaultParams() {
 
 }  // namespace
 
-CMFCMidiFilter::CMFCMidiFilter() {
+CMFCMidiFilter::CMFCMidiFilter(FilterView* windowlessView) : m_pWindowlessView(windowlessView) {
     g_objectCount.fetch_add(1);
     InitializeState();
 }
 
 CMFCMidiFilter::~CMFCMidiFilter() { g_objectCount.fetch_sub(1); }
-
-HRESULT CMFCMidiFilter::QueryInterface(REFIID riid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_IMfxEventFilter)) {
-        *ppv = static_cast<IMfxEventFilter*>(this);
-    } else if (IsEqualGUID(riid, IID_IPersistStream)) {
-        *ppv = static_cast<IPersistStream*>(this);
-    } else if (IsEqualGUID(riid, IID_ISpecifyPropertyPages)) {
-        *ppv = static_cast<ISpecifyPropertyPages*>(this);
-    } else {
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-ULONG CMFCMidiFilter::AddRef() { return ++m_cRef; }
-
-ULONG CMFCMidiFilter::Release() {
-    const ULONG count = --m_cRef;
-    if (count == 0) delete this;
-    return count;
-}
 
 HRESULT CMFCMidiFilter::GetPages(CAUUID* pages) {
     if (!pages) return E_POINTER;

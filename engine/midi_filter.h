@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "cantivo/com.h"
+#include "cantivo/com_object.h"
 #include "cantivo/mfx.h"
 #include "cantivo/movable_memory.h"
 #include "cantivo/rule_module.h"
@@ -20,17 +21,12 @@ extern std::atomic<std::int32_t> g_objectCount;
 constexpr std::uint32_t kEventBufferStep = 1024000;
 constexpr std::size_t kNameBytes = 260;
 
-class CMFCMidiFilter final : public IMfxEventFilter, public IPersistStream, public ISpecifyPropertyPages {
+class CMFCMidiFilter final : public ComObject<IMfxEventFilter, IPersistStream, ISpecifyPropertyPages> {
 public:
-    CMFCMidiFilter();
-    ~CMFCMidiFilter();
-    CMFCMidiFilter(const CMFCMidiFilter&) = delete;
-    CMFCMidiFilter& operator=(const CMFCMidiFilter&) = delete;
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
+    // The windowless view is wired by whoever creates the filter, since the
+    // style library sits above the engine.
+    explicit CMFCMidiFilter(FilterView* windowlessView = nullptr);
+    ~CMFCMidiFilter() override;
 
     // IMfxEventFilter
     HRESULT STDMETHODCALLTYPE Connect(IUnknown* host) override;
@@ -75,10 +71,6 @@ public:
     // The settings region handed to rule modules: m_Params up to m_abLocked.
     SettingsRegion* Settings() { return reinterpret_cast<SettingsRegion*>(&m_Params); }
 
-private:
-    std::atomic<ULONG> m_cRef{1};
-
-public:
     platform::CriticalSection m_csLock;
     std::uint32_t m_bDirty = 0;
     IHostTimeBase* m_pHostTimeBase = nullptr;

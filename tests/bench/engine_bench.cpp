@@ -9,9 +9,9 @@
 #include "engine/record_order.h"
 #include "options/options_settings.h"
 #include "platform/message_box.h"
+#include "tests/support/host_doubles.h"
 #include "tests/support/records.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/test_host.h"
 
 namespace cantivo::test {
 namespace {
@@ -79,8 +79,8 @@ struct ConnectedFilter {
 void Run(benchmark::State& state, bool bypass) {
     ConnectedFilter connected;
     connected.filter->m_bBypass = bypass ? 1 : 0;
-    TestEventQueue in(Material(static_cast<std::size_t>(state.range(0))));
-    TestEventQueue out;
+    host::EventQueue in(Material(static_cast<std::size_t>(state.range(0))));
+    host::EventQueue out;
     out.events.reserve(in.events.size() * 2);
     for (auto _ : state) {
         out.events.clear();

@@ -33,9 +33,9 @@ TEST_F(Driver, EmptyOrUncountableInputTouchesNothing) {
     host.timeBase.ticksPerQuarter = 960;
     const ParamSettings before = filter->m_Params;
     for (const bool failCount : {false, true}) {
-        TestEventQueue in(failCount ? MixedInput() : std::vector<HostEvent>{});
+        FailingEventQueue in(failCount ? MixedInput() : std::vector<HostEvent>{});
         in.failCount = failCount;
-        TestEventQueue out;
+        host::EventQueue out;
         EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), failCount ? E_FAIL : S_OK);
         EXPECT_TRUE(out.events.empty());
         EXPECT_EQ(std::memcmp(&before, &filter->m_Params, sizeof before), 0);
@@ -66,17 +66,16 @@ TEST_F(Driver, TakesTimeBaseAndMeterFromTheHost) {
     Run({Note(0, 60, 90, 10)});
     EXPECT_EQ(filter->m_wTimeBase, 480);
     EXPECT_EQ(filter->m_wMeter, (3 << 8) | 3);
-    host.meter.known = false;
-    host.meter.beatsPerMeasure = 5;
+    host.meterKnown = false;
     Run({Note(0, 60, 90, 10)});
     EXPECT_EQ(filter->m_wMeter, (3 << 8) | 3);
 }
 
 TEST_F(Driver, OutputMapsEachRecordKind) {
     g_Options.Ctrl = 100;
-    TestEventQueue in({Controller(0, 100, 127, 5), Note(0, 60, 90, 480, 2, 3), Wheel(10, 1000, 4),
+    FailingEventQueue in({Controller(0, 100, 127, 5), Note(0, 60, 90, 480, 2, 3), Wheel(10, 1000, 4),
                        Wheel(11, -1000, 4), Controller(20, 100, 0, 6), Controller(30, 11, 99, 7)});
-    TestEventQueue out;
+    host::EventQueue out;
     filter->IntakeEvents(&in, &out);
     filter->EmitEvents(&out);
     const auto& output = out.events;
@@ -120,7 +119,7 @@ TEST_F(Driver, OutputSendsOnlyRecordsInUseThatMeanEvents) {
         std::copy(records.begin(), records.end(), static_cast<EventRecord*>(GlobalLock(filter->m_hEvents)));
         GlobalUnlock(filter->m_hEvents);
         filter->m_nEventBytes = inUse * static_cast<std::int32_t>(sizeof(EventRecord));
-        TestEventQueue out;
+        host::EventQueue out;
         filter->EmitEvents(&out);
         EXPECT_EQ(out.events.size(), sent);
     }
@@ -138,10 +137,10 @@ TEST_F(Driver, ControllersAloneGoOutOnThePortOfAnEarlierNote) {
 TEST_F(Driver, FetchFailureGivesCode19AndEveryEventExactlyOnce) {
     filter->m_bBypass = 0;
     const auto input = MixedInput();
-    TestEventQueue in(input);
+    FailingEventQueue in(input);
     in.failFetchAt = 5;
     in.failFetchOnce = true;
-    TestEventQueue out;
+    host::EventQueue out;
     EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
     EXPECT_EQ(GetErrorCode(), kErrInternalMfx);
     ASSERT_EQ(out.events.size(), input.size());
@@ -155,9 +154,9 @@ TEST_F(Driver, FetchFailureGivesCode19AndEveryEventExactlyOnce) {
 
 TEST_F(Driver, LastingFetchFailureStopsThePassThroughToo) {
     filter->m_bBypass = 0;
-    TestEventQueue in(MixedInput());
+    FailingEventQueue in(MixedInput());
     in.failFetchAt = 2;
-    TestEventQueue out;
+    host::EventQueue out;
     EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
     EXPECT_EQ(GetErrorCode(), kErrInternalMfx);
     EXPECT_EQ(out.events.size(), 2u);
@@ -166,8 +165,8 @@ TEST_F(Driver, LastingFetchFailureStopsThePassThroughToo) {
 TEST_F(Driver, CopyEventsCopiesWithoutStagesAndReportsQueueFailures) {
     filter->m_bBypass = 0;
     const auto input = MixedInput();
-    TestEventQueue in(input);
-    TestEventQueue out;
+    FailingEventQueue in(input);
+    host::EventQueue out;
     EXPECT_EQ(filter->CopyEvents(&in, &out), S_OK);
     ASSERT_EQ(out.events.size(), input.size());
     EXPECT_EQ(filter->m_hEvents, nullptr);

@@ -11,8 +11,8 @@ class Intake : public FilterFixture {
 protected:
     // Intake alone; the records it made are then in Records().
     std::vector<HostEvent> TakeIn(std::vector<HostEvent> events) {
-        TestEventQueue in(std::move(events));
-        TestEventQueue out;
+        host::EventQueue in(std::move(events));
+        host::EventQueue out;
         filter->IntakeEvents(&in, &out);
         return out.events;
     }

@@ -5,7 +5,7 @@
 #include "engine/persisted_settings.h"
 #include "tests/support/filter_fixture.h"
 #include "tests/support/owned_filter.h"
-#include "tests/support/test_stream.h"
+#include "tests/support/host_doubles.h"
 
 namespace cantivo::test {
 namespace {
@@ -44,7 +44,7 @@ protected:
     }
     std::vector<std::uint8_t> Saved() {
         MakeDistinct(*filter);
-        TestStream stream;
+        FailingStream stream;
         EXPECT_EQ(filter->Save(&stream, 1), S_OK);
         return stream.bytes;
     }
@@ -68,7 +68,7 @@ TEST_F(Persistence, ClassAndSizeAreFixed) {
 
 TEST_F(Persistence, SaveWritesSixFieldsAtTheirOffsets) {
     MakeDistinct(*filter);
-    TestStream stream;
+    FailingStream stream;
     filter->m_bDirty = 1;
     ASSERT_EQ(filter->Save(&stream, 0), S_OK);  // cleared even when not asked to
     EXPECT_EQ(filter->IsDirty(), S_FALSE);
@@ -84,7 +84,7 @@ TEST_F(Persistence, SaveWritesSixFieldsAtTheirOffsets) {
 }
 
 TEST_F(Persistence, LoadTakesTheSettingsAndReloadsTheStyleWithoutAPage) {
-    TestStream stream(Saved());
+    FailingStream stream(Saved());
     OwnedFilter loaded = NewFilter();
     CountingView view;
     loaded->m_pWindowlessView = &view;
@@ -102,7 +102,7 @@ TEST_F(Persistence, OpenPageRefreshesInsteadAndNoViewLeavesTheSlots) {
     const auto saved = Saved();
     CountingView page;
     filter->m_pPage = &page;
-    TestStream stream(saved);
+    FailingStream stream(saved);
     EXPECT_EQ(filter->Load(&stream), S_OK);
     EXPECT_EQ(page.refreshes, 1);
     EXPECT_EQ(page.reloads + windowless.reloads + windowless.refreshes, 0);
@@ -110,7 +110,7 @@ TEST_F(Persistence, OpenPageRefreshesInsteadAndNoViewLeavesTheSlots) {
     filter->m_pPage = nullptr;
     filter->m_pWindowlessView = nullptr;
     filter->m_bBypass = 1;
-    TestStream again(saved);
+    FailingStream again(saved);
     EXPECT_EQ(filter->Load(&again), S_OK);
     EXPECT_EQ(filter->m_aSlots[0].wModule, kEmptySlot);
     EXPECT_EQ(filter->m_bBypass, 0u);
@@ -131,7 +131,7 @@ TEST_F(Persistence, RoundTripThroughTheSystemsMemoryStream) {
 #endif
 
 TEST_F(Persistence, LoadIntoADirtyFilterReadsNothing) {
-    TestStream stream(Saved());
+    FailingStream stream(Saved());
     filter->m_bDirty = 1;
     std::strcpy(filter->m_szStyleFolder, "Mine");
     const auto before = Persisted(*filter);
@@ -155,7 +155,7 @@ TEST_F(Persistence, CutShortOrFailingStreamStopsAtItsField) {
         OwnedFilter fresh = NewFilter();
         fresh->m_pWindowlessView = &windowless;
         const auto before = Persisted(*fresh);
-        TestStream stream(breakage == kCut ? std::vector<std::uint8_t>(saved.begin(), saved.begin() + 520) : saved);
+        FailingStream stream(breakage == kCut ? std::vector<std::uint8_t>(saved.begin(), saved.begin() + 520) : saved);
         if (breakage != kCut) (breakage == kShortRead ? stream.shortReadAt : stream.failReadAt) = 3;  // m_Initial
         EXPECT_EQ(fresh->Load(&stream), E_FAIL);
         const auto after = Persisted(*fresh);
@@ -170,7 +170,7 @@ TEST_F(Persistence, CutShortOrFailingStreamStopsAtItsField) {
 TEST_F(Persistence, NameWithoutTerminatorIsCutAtItsLastByte) {
     std::vector<std::uint8_t> bytes(636, 0);
     std::fill(bytes.begin(), bytes.begin() + 520, 'A');
-    TestStream stream(bytes);
+    FailingStream stream(bytes);
     EXPECT_EQ(filter->Load(&stream), S_OK);
     EXPECT_EQ(std::string(filter->m_szStyleFolder), std::string(259, 'A'));
     EXPECT_EQ(std::string(filter->m_szStyleName), std::string(259, 'A'));
@@ -190,7 +190,7 @@ TEST_F(Persistence, SaveFailuresMapToMediumFullOrCantSave) {
                           {-1, 2, S_OK, STG_E_CANTSAVE}};
     for (const Case& c : cases) {
         filter->m_bDirty = 1;
-        TestStream stream;
+        FailingStream stream;
         stream.failWriteAt = c.failAt;
         stream.shortWriteAt = c.shortAt;
         stream.failure = c.failure;

@@ -1,32 +1,11 @@
-# Runs cantivo as a user would: help, version, bad lines, missing files, the
+# Runs cantivo as a user would: help, version, a bad line, missing files, the
 # style listing, and a run over the example whose output our reader checks.
 #   cmake -DRUN=<emulator or empty> -DCANTIVO=<program> -DCHECK=<midi_check> -DEXAMPLE=<example.mid>
 #         -DSTYLE=<Folder/Name> -DWORK=<folder> -P cantivo_cli.cmake
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-
-function(run expected_rc)
-  execute_process(COMMAND ${RUN} ${CANTIVO} ${ARGN} RESULT_VARIABLE rc ERROR_VARIABLE err OUTPUT_VARIABLE out)
-  if(NOT rc EQUAL expected_rc)
-    message(FATAL_ERROR "cantivo ${ARGN}: exit ${rc}, expected ${expected_rc}\n${out}\n${err}")
-  endif()
-  set(last_error "${err}" PARENT_SCOPE)
-  set(last_output "${out}" PARENT_SCOPE)
-endfunction()
-
-function(expect text pattern)
-  if(NOT text MATCHES "${pattern}")
-    message(FATAL_ERROR "expected /${pattern}/ in:\n${text}")
-  endif()
-endfunction()
-
-function(check file)
-  execute_process(COMMAND ${RUN} ${CHECK} ${file} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "midi_check ${file}: exit ${rc}\n${err}")
-  endif()
-  set(last_check "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/program_checks.cmake)
+macro(run expected_rc)
+  run_program(${expected_rc} ${CANTIVO} ${ARGN})
+endmacro()
 
 run(0 --help)
 expect("${last_output}" "usage: cantivo INPUT.mid --style FOLDER/NAME")
@@ -35,10 +14,6 @@ expect("${last_output}" "^cantivo [0-9]+\\.[0-9]+\\.[0-9]+")
 
 run(2 --bogus)
 expect("${last_error}" "cantivo: unknown option '--bogus'\nTry 'cantivo --help'")
-run(2 ${EXAMPLE} --style ${STYLE} --depth velocity=300 -o ${WORK}/x.mid)
-expect("${last_error}" "--depth: expected an integer 0..200, got '300'")
-run(2 ${EXAMPLE} -o ${WORK}/x.mid)
-expect("${last_error}" "no style chosen")
 
 run(1 ${WORK}/missing.mid --style ${STYLE} -o ${WORK}/x.mid)
 expect("${last_error}" "^cantivo: .*missing.mid: offset 0: ")
@@ -59,10 +34,10 @@ if(NOT last_output MATCHES "Notes: ([0-9]+) before, ([0-9]+) after" OR NOT CMAKE
   message(FATAL_ERROR "the report counts ${CMAKE_MATCH_1} notes before, ${CMAKE_MATCH_2} after")
 endif()
 expect("${last_output}" "moved: [1-9]")
-check(${EXAMPLE})
-string(REGEX MATCH "notes [0-9]+" notes_before "${last_check}")
-check(${WORK}/out.mid)
-expect("${last_check}" "^format 1 division 480 tracks 4 ${notes_before} warnings 0")
+run_program(0 ${CHECK} ${EXAMPLE})
+string(REGEX MATCH "notes [0-9]+" notes_before "${last_output}")
+run_program(0 ${CHECK} ${WORK}/out.mid)
+expect("${last_output}" "^format 1 division 480 tracks 4 ${notes_before} warnings 0")
 file(READ ${WORK}/roll.svg svg)
 expect("${svg}" "^<svg xmlns=\"http://www.w3.org/2000/svg\"")
 expect("${svg}" "</svg>\n$")

@@ -1,13 +1,10 @@
 # The same style over the same piece must give the same bytes from the native
 # host driving the core and from the Windows host driving QVB20x64.dll.
-#   cmake -DRUN=<wine-run and prefix> -DCANTIVO=<cantivo.exe> -DNATIVE=<native cantivo> -DREQUIRED=<ON|OFF>
+#   cmake -DRUN=<wine-run and prefix> -DCANTIVO=<cantivo.exe> -DNATIVE=<native cantivo>
 #         -DEXAMPLE=<example.mid> -DSTYLE=<Folder/Name> -DWORK=<folder> -P cantivo_matches_native.cmake
-if(NOT EXISTS ${NATIVE})
-  if(REQUIRED)
-    message(FATAL_ERROR "the native host ${NATIVE} is missing")
-  endif()
-  message("the native host ${NATIVE} is not built: skipped")
-  return()
+if(NOT EXISTS "${NATIVE}")
+  message(FATAL_ERROR "the native host ${NATIVE} is missing: build the native preset first "
+                      "or give its cantivo with -DCANTIVO_NATIVE_HOST=<path>")
 endif()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})

@@ -1,18 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "engine/midi_filter.h"
-#include "engine/module_folder.h"
-#include "midi/midi_file_io.h"
-#include "styles/windowless_view.h"
-#include "tests/host/bundled_style.h"
-#include "tests/support/message_capture.h"
+#include "cantivo/com_object.h"
 #include "tools/cantivo/filter_run.h"
-#include "tools/cantivo/style_choice.h"
 
 namespace cantivo::host {
 namespace {
@@ -22,19 +14,8 @@ using midi::MidiEventKind;
 using midi::MidiFile;
 
 // A filter that writes down what the host asks of it, and passes events on.
-class RecordingFilter final : public IMfxEventFilter, public IPersistStream {
+class RecordingFilter final : public HeldComObject<IMfxEventFilter, IPersistStream> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (IsEqualGUID(riid, IID_IPersistStream)) {
-            *ppv = static_cast<IPersistStream*>(this);
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
     HRESULT STDMETHODCALLTYPE Connect(IUnknown* host) override {
         calls.push_back("Connect");
         IHostMeter* meter = nullptr;
@@ -141,100 +122,6 @@ TEST(FilterRun, AFilterThatRefusesAStepEndsTheRunAndSaysWhich) {
     EXPECT_FALSE(RunFilter(failing, SmallFile(), SomeSettings(), problem));
     EXPECT_EQ(problem, "track 1: processing failed (0x80004005)");
     EXPECT_EQ(failing.calls.back(), "Disconnect");
-}
-
-// The core's filter with the bundled style over the example piece.
-class ExampleRun : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetModuleFolder(ProgramFolder());
-        const auto read = midi::ReadMidiFile(test::kExampleMidi);
-        ASSERT_TRUE(read.Ok());
-        input = read.file;
-        std::string problem;
-        const auto style = ReadStyle(ProgramFolder(), test::kBundledStyleFolder, test::kBundledStyleName, problem);
-        ASSERT_TRUE(style) << problem;
-        record = FreshSettings(style->header.StyleInitial);
-        options.styleFolder = test::kBundledStyleFolder;
-        options.styleName = test::kBundledStyleName;
-    }
-
-    MidiFile Run() {
-        ApplyOptions(record, options);
-        CMFCMidiFilter* filter = new CMFCMidiFilter;
-        filter->m_pWindowlessView = &WindowlessView();
-        std::string problem;
-        auto output = RunFilter(*filter, input, ToBytes(record), problem);
-        filter->Release();
-        EXPECT_TRUE(output) << problem;
-        EXPECT_TRUE(messages.messages.empty());
-        return output.value_or(MidiFile{});
-    }
-
-    static std::vector<MidiEvent> Notes(const midi::MidiTrack& track) {
-        std::vector<MidiEvent> notes;
-        for (const MidiEvent& e : track.events)
-            if (e.kind == MidiEventKind::Note) notes.push_back(e);
-        return notes;
-    }
-    // What the filter may change of a note; it hands every note back with release velocity 64.
-    using Played = std::tuple<std::uint32_t, int, int, int, std::uint32_t>;
-    static std::vector<Played> Playing(const midi::MidiTrack& track) {
-        std::vector<Played> notes;
-        for (const MidiEvent& e : Notes(track)) notes.emplace_back(e.time, e.channel, e.key, e.velocity, e.duration);
-        return notes;
-    }
-
-    test::MessageCapture messages;
-    MidiFile input;
-    SettingsRecord record{};
-    HostOptions options;
-};
-
-TEST_F(ExampleRun, TheStyleChangesTheNotesButKeepsEveryOne) {
-    const MidiFile output = Run();
-    ASSERT_EQ(output.tracks.size(), input.tracks.size());
-    EXPECT_EQ(output.tracks[0], input.tracks[0]);  // the conductor track
-    for (std::size_t t = 1; t < input.tracks.size(); ++t) {
-        const auto before = Playing(input.tracks[t]);
-        const auto after = Playing(output.tracks[t]);
-        EXPECT_EQ(after.size(), before.size());
-        EXPECT_NE(after, before) << "track " << t;
-    }
-}
-
-TEST_F(ExampleRun, MutedParametersLeaveTheNotesAsTheyWere) {
-    for (int k = 1; k < kParameterCount; ++k) options.muted[k] = true;
-    const MidiFile output = Run();
-    ASSERT_EQ(output.tracks.size(), input.tracks.size());
-    for (std::size_t t = 1; t < input.tracks.size(); ++t)
-        EXPECT_EQ(Playing(output.tracks[t]), Playing(input.tracks[t])) << "track " << t;
-}
-
-TEST_F(ExampleRun, DepthZeroSwitchesOneParameterOff) {
-    options.depth[3] = 0;  // velocity
-    const MidiFile output = Run();
-    ASSERT_EQ(output.tracks.size(), input.tracks.size());
-    int moved = 0;
-    for (std::size_t t = 1; t < input.tracks.size(); ++t) {
-        const auto before = Notes(input.tracks[t]);
-        auto after = Notes(output.tracks[t]);
-        ASSERT_EQ(after.size(), before.size());
-        std::multiset<std::tuple<int, int, int>> velocitiesBefore, velocitiesAfter;
-        for (const MidiEvent& e : before) velocitiesBefore.insert({e.channel, e.key, e.velocity});
-        for (const MidiEvent& e : after) velocitiesAfter.insert({e.channel, e.key, e.velocity});
-        EXPECT_EQ(velocitiesAfter, velocitiesBefore);
-        for (std::size_t i = 0; i < before.size(); ++i) moved += before[i].time != after[i].time;
-    }
-    EXPECT_GT(moved, 0);
-}
-
-TEST_F(ExampleRun, AFixedVelocityReachesEveryNote) {
-    options.velocity = 77;
-    options.muted[3] = true;
-    const MidiFile output = Run();
-    for (std::size_t t = 1; t < output.tracks.size(); ++t)
-        for (const MidiEvent& e : Notes(output.tracks[t])) EXPECT_EQ(e.velocity, 77);
 }
 
 }  // namespace

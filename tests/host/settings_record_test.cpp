@@ -8,10 +8,9 @@
 #include "platform/files.h"
 #include "styles/style_settings.h"
 #include "styles/windowless_view.h"
-#include "tests/host/bundled_style.h"
 #include "tests/support/message_capture.h"
-#include "tests/support/test_host.h"
-#include "tools/cantivo/memory_stream.h"
+#include "tests/support/host_doubles.h"
+#include "tools/host/memory_stream.h"
 #include "tools/cantivo/settings_record.h"
 #include "tools/cantivo/style_choice.h"
 
@@ -25,10 +24,11 @@ static_assert(offsetof(SettingsRecord, muted) == kPersistedOffsets[4]);
 static_assert(offsetof(SettingsRecord, axis) == kPersistedOffsets[5]);
 static_assert(sizeof(SettingsRecord) == kPersistedBytes);
 
-InitialValues StyleInitial() {
-    InitialValues initial{0, 0, 1, 0, 1, 0, 90, 80, 70, 30};
-    return initial;
-}
+// A style of the bundled library.
+constexpr const char* kStyleFolder = "Example";
+constexpr const char* kStyleName = "Phrasing";
+
+InitialValues StyleInitial() { return {0, 0, 1, 0, 1, 0, 90, 80, 70, 30}; }
 
 // The core's filter, connected to a test host in the folder of this program,
 // where the rule modules and the bundled styles are.
@@ -36,7 +36,6 @@ class RealFilter : public ::testing::Test {
 protected:
     void SetUp() override {
         SetModuleFolder(ProgramFolder());
-        filter->m_pWindowlessView = &WindowlessView();
         host.AddRef();  // the filter releases the host object it is given
         ASSERT_EQ(filter->Connect(&host), S_OK);
     }
@@ -55,7 +54,7 @@ protected:
 
     test::MessageCapture messages;
     test::TestHost host;
-    CMFCMidiFilter* filter = new CMFCMidiFilter;
+    CMFCMidiFilter* filter = new CMFCMidiFilter(&WindowlessView());
 };
 
 TEST_F(RealFilter, FreshSettingsAreWhatThePageMakesWhenAStyleIsChosen) {
@@ -69,8 +68,8 @@ TEST_F(RealFilter, FreshSettingsAreWhatThePageMakesWhenAStyleIsChosen) {
 TEST_F(RealFilter, LoadingTheRecordChoosesTheStyleAndSwitchesProcessingOn) {
     SettingsRecord record = FreshSettings(StyleInitial());
     HostOptions options;
-    options.styleFolder = test::kBundledStyleFolder;
-    options.styleName = test::kBundledStyleName;
+    options.styleFolder = kStyleFolder;
+    options.styleName = kStyleName;
     options.muted[6] = true;
     ApplyOptions(record, options);
     MemoryStream stream(ToBytes(record));
@@ -79,7 +78,7 @@ TEST_F(RealFilter, LoadingTheRecordChoosesTheStyleAndSwitchesProcessingOn) {
     EXPECT_EQ(filter->m_bBypass, 0u);
 
     std::string problem;
-    const auto style = ReadStyle(ProgramFolder(), test::kBundledStyleFolder, test::kBundledStyleName, problem);
+    const auto style = ReadStyle(ProgramFolder(), kStyleFolder, kStyleName, problem);
     ASSERT_TRUE(style) << problem;
     EXPECT_EQ(filter->m_nSlotCount, style->slots.size());
     for (int k = 0; k < kParameterCount; ++k) EXPECT_EQ(filter->m_abLocked[k], style->header.abUsed[k] ? 0u : 1u);
@@ -115,17 +114,6 @@ TEST(SettingsRecord, OptionsChangeOnlyWhatTheyName) {
     expected.initial.wVelocity = 64;
     expected.initial.bKeepModulation = 0;
     EXPECT_EQ(ToBytes(record), ToBytes(expected));
-}
-
-TEST(SettingsRecord, FreshSettingsKeepTheTempoAndLeaveOnlyTheRowlessParameterMuted) {
-    const SettingsRecord record = FreshSettings(StyleInitial());
-    EXPECT_EQ(record.initial.bKeepTempo, 1u);
-    EXPECT_EQ(record.initial.wTempo, 120);
-    EXPECT_EQ(record.initial.wVelocity, 80);
-    EXPECT_EQ(record.initial.bKeepExpression, 1u);
-    EXPECT_EQ(record.muted[0], 1u);
-    for (int k = 1; k < kParameterCount; ++k) EXPECT_EQ(record.muted[k], 0u) << k;
-    EXPECT_EQ(record.szStyleFolder[0], '\0');
 }
 
 TEST(SettingsRecord, AStateFileMustHoldExactlyTheRecord) {

@@ -18,7 +18,7 @@
 #include "tests/support/owned_filter.h"
 #include "tests/support/rule_modules.h"
 #include "tests/support/style_files.h"
-#include "tests/support/test_stream.h"
+#include "tests/support/host_doubles.h"
 
 namespace cantivo::test {
 namespace {
@@ -29,13 +29,13 @@ std::vector<std::uint8_t> SettingsFor(const std::string& folder, const std::stri
     std::strncpy(source->m_szStyleFolder, folder.c_str(), kNameBytes - 1);
     std::strncpy(source->m_szStyleName, name.c_str(), kNameBytes - 1);
     std::fill(std::begin(source->m_abMuted), std::end(source->m_abMuted), 0u);
-    TestStream stream;
+    host::MemoryStream stream;
     EXPECT_EQ(source->Save(&stream, 1), S_OK);
     return stream.bytes;
 }
 
 void LoadSettings(CMFCMidiFilter& filter, std::vector<std::uint8_t> settings) {
-    TestStream stream(std::move(settings));
+    host::MemoryStream stream(std::move(settings));
     ASSERT_EQ(filter.Load(&stream), S_OK);
 }
 
@@ -119,16 +119,15 @@ TEST_F(BundledStyles, EveryStyleChangesTheExampleAndKeepsEveryNoteWhole) {
         for (const std::string& name : ListStyles(ModuleFolder(), folder)) {
             SCOPED_TRACE(folder + "/" + name);
             TestHost host;
-            const OwnedFilter filter = NewFilter();
-            filter->m_pWindowlessView = &WindowlessView();
+            const OwnedFilter filter = NewFilter(&WindowlessView());
             host.AddRef();
             ASSERT_EQ(filter->Connect(&host), S_OK);
             LoadSettings(*filter, SettingsFor(folder, name));
             ASSERT_GT(filter->m_nSlotCount, 0u);
             bool changed = false;
             for (const midi::MidiTrack& track : piece.tracks) {
-                TestEventQueue in(midi::ToHostEvents(track));
-                TestEventQueue out;
+                host::EventQueue in(midi::ToHostEvents(track));
+                host::EventQueue out;
                 ASSERT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
                 ASSERT_EQ(GetErrorCode(), kNoError);
                 const auto before = Notes(in.events);

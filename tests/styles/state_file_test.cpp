@@ -5,7 +5,7 @@
 #include "platform/files.h"
 #include "styles/state_file.h"
 #include "tests/support/filter_fixture.h"
-#include "tests/support/test_stream.h"
+#include "tests/support/host_doubles.h"
 
 namespace cantivo::test {
 namespace {
@@ -24,7 +24,7 @@ TEST_F(StateFile, HoldsTheStreamRecordAndIsRewrittenTheSame) {
     const auto first = platform::ReadWholeFile(folder.Path() + "qvb20.sta");
     ASSERT_TRUE(first);
     ASSERT_EQ(first->size(), 636u);
-    TestStream saved;
+    host::MemoryStream saved;
     ASSERT_EQ(filter->Save(&saved, 0), S_OK);
     EXPECT_EQ(*first, saved.bytes);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(first->data() + 260)), "Swing");

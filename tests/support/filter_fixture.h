@@ -9,8 +9,9 @@
 #include "engine/module_folder.h"
 #include "options/options_settings.h"
 #include "tests/support/message_capture.h"
+#include "tests/support/host_doubles.h"
+#include "tests/support/records.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/test_host.h"
 
 namespace cantivo::test {
 
@@ -31,8 +32,8 @@ protected:
 
     // Runs one chunk and returns what the filter put out.
     std::vector<HostEvent> Run(std::vector<HostEvent> events) {
-        TestEventQueue in(std::move(events));
-        TestEventQueue out;
+        host::EventQueue in(std::move(events));
+        host::EventQueue out;
         EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
         return out.events;
     }

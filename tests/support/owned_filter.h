@@ -12,6 +12,8 @@ struct ReleaseFilter {
 };
 using OwnedFilter = std::unique_ptr<CMFCMidiFilter, ReleaseFilter>;
 
-inline OwnedFilter NewFilter() { return OwnedFilter(new CMFCMidiFilter); }
+inline OwnedFilter NewFilter(FilterView* windowlessView = nullptr) {
+    return OwnedFilter(new CMFCMidiFilter(windowlessView));
+}
 
 }  // namespace cantivo::test

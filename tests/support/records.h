@@ -1,9 +1,12 @@
-// Record makers for stage tests.
+// Makers of the events tests feed the filter: the 8-byte records the stages
+// work on, and the host events of a queue.
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
+#include "cantivo/mfx.h"
 #include "cantivo/rule_module.h"
 
 namespace cantivo::test {
@@ -63,5 +66,49 @@ struct RecordBuffer {
     std::vector<EventRecord> records;
     std::int32_t bytesInUse = 0;
 };
+
+inline HostEvent Note(std::int32_t time, std::uint8_t key, std::uint8_t velocity, std::int32_t duration,
+                      std::uint8_t channel = 0, std::uint8_t port = 0) {
+    HostEvent e{};
+    e.time = time;
+    e.type = kHostNote;
+    e.note.key = key;
+    e.note.velocity = velocity;
+    e.note.releaseVelocity = 64;
+    e.duration = duration;
+    e.channel = channel;
+    e.port = port;
+    return e;
+}
+
+inline HostEvent Controller(std::int32_t time, std::uint8_t number, std::uint8_t value, std::uint8_t channel = 0) {
+    HostEvent e{};
+    e.time = time;
+    e.type = kHostController;
+    ControllerNumber(e) = number;
+    ControllerValue(e) = value;
+    e.channel = channel;
+    return e;
+}
+
+inline HostEvent Wheel(std::int32_t time, std::int16_t value, std::uint8_t channel = 0) {
+    HostEvent e{};
+    e.time = time;
+    e.type = kHostWheel;
+    e.wheel = value;
+    e.channel = channel;
+    return e;
+}
+
+// An event of a type the filter hands back untouched.
+inline HostEvent Other(std::int32_t time, std::int32_t type, std::uint32_t tag) {
+    HostEvent e{};
+    e.time = time;
+    e.type = type;
+    e.hostTag = tag;
+    return e;
+}
+
+inline bool SameEvent(const HostEvent& a, const HostEvent& b) { return std::memcmp(&a, &b, sizeof(HostEvent)) == 0; }
 
 }  // namespace cantivo::test

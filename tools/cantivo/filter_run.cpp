@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "midi/host_events.h"
-#include "tools/cantivo/host_services.h"
-#include "tools/cantivo/memory_stream.h"
+#include "tools/host/event_queue.h"
+#include "tools/host/host_services.h"
+#include "tools/host/memory_stream.h"
 
 namespace cantivo::host {
 

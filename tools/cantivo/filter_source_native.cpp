@@ -10,7 +10,7 @@ namespace {
 
 class CoreFilter final : public FilterSource {
 public:
-    CoreFilter() : filter_(new CMFCMidiFilter) { filter_->m_pWindowlessView = &WindowlessView(); }
+    CoreFilter() : filter_(new CMFCMidiFilter(&WindowlessView())) {}
     ~CoreFilter() override { filter_->Release(); }
     IMfxEventFilter& Filter() override { return *filter_; }
 

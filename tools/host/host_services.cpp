@@ -1,57 +1,20 @@
-#include "tools/cantivo/host_services.h"
+#include "tools/host/host_services.h"
 
 #include "midi/time_base.h"
 
 namespace cantivo::host {
 
-template <typename Interface>
-HRESULT HostObject<Interface>::Answer(REFIID wanted, REFIID riid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, wanted)) {
-        *ppv = static_cast<Interface*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-HRESULT EventQueue::QueryInterface(REFIID riid, void** ppv) { return Answer(IID_IHostEventQueue, riid, ppv); }
-
-HRESULT EventQueue::Add(const HostEvent* event) {
-    if (!event) return E_POINTER;
-    events.push_back(*event);
-    return S_OK;
-}
-
-HRESULT EventQueue::GetCount(std::int32_t* count) {
-    if (!count) return E_POINTER;
-    *count = static_cast<std::int32_t>(events.size());
-    return S_OK;
-}
-
-HRESULT EventQueue::GetAt(std::int32_t index, HostEvent* event) {
-    if (!event) return E_POINTER;
-    if (index < 0 || static_cast<std::size_t>(index) >= events.size()) return E_INVALIDARG;
-    *event = events[static_cast<std::size_t>(index)];
-    return S_OK;
-}
-
-HRESULT TimeBase::QueryInterface(REFIID riid, void** ppv) { return Answer(IID_IHostTimeBase, riid, ppv); }
-
 std::int32_t TimeBase::TicksToMilliseconds(std::int32_t ticks) {
-    return static_cast<std::int32_t>(std::int64_t{ticks} * microsecondsPerQuarter_ / ticksPerQuarter_ / 1000);
+    return static_cast<std::int32_t>(std::int64_t{ticks} * microsecondsPerQuarter / ticksPerQuarter / 1000);
 }
 
 std::int32_t TimeBase::MillisecondsToTicks(std::int32_t milliseconds) {
-    return static_cast<std::int32_t>(std::int64_t{milliseconds} * 1000 * ticksPerQuarter_ / microsecondsPerQuarter_);
+    return static_cast<std::int32_t>(std::int64_t{milliseconds} * 1000 * ticksPerQuarter / microsecondsPerQuarter);
 }
-
-HRESULT Meter::QueryInterface(REFIID riid, void** ppv) { return Answer(IID_IHostMeter, riid, ppv); }
 
 std::int32_t Meter::TicksPerBeat() const {
     // A beat of 1 / 2^power is 4 / 2^power quarters.
-    const std::int64_t ticks = std::int64_t{ticksPerQuarter_} * 4 >> denominatorPower_;
+    const std::int64_t ticks = std::int64_t{ticksPerQuarter} * 4 >> denominatorPower;
     return static_cast<std::int32_t>(ticks > 0 ? ticks : 1);
 }
 
@@ -59,7 +22,7 @@ HRESULT Meter::TicksToMeasure(std::int32_t ticks, std::int32_t* measure, std::in
     if (!measure || !beat || !tick) return E_POINTER;
     if (ticks < 0) return E_INVALIDARG;
     const std::int32_t perBeat = TicksPerBeat();
-    const std::int32_t perMeasure = perBeat * numerator_;
+    const std::int32_t perMeasure = perBeat * numerator;
     *measure = ticks / perMeasure;
     *beat = ticks % perMeasure / perBeat;
     *tick = ticks % perBeat;
@@ -70,7 +33,7 @@ HRESULT Meter::MeasureToTicks(std::int32_t measure, std::int32_t beat, std::int3
     if (!ticks) return E_POINTER;
     if (measure < 0 || beat < 0 || tick < 0) return E_INVALIDARG;
     const std::int64_t perBeat = TicksPerBeat();
-    const std::int64_t result = (std::int64_t{measure} * numerator_ + beat) * perBeat + tick;
+    const std::int64_t result = (std::int64_t{measure} * numerator + beat) * perBeat + tick;
     if (result > INT32_MAX) return E_INVALIDARG;
     *ticks = static_cast<std::int32_t>(result);
     return S_OK;
@@ -80,8 +43,8 @@ HRESULT Meter::GetMeter(std::int32_t, std::int32_t* first, std::int32_t* beatsPe
                         std::int32_t* beatUnitPower) {
     if (!first || !beatsPerMeasure || !beatUnitPower) return E_POINTER;
     *first = 0;
-    *beatsPerMeasure = numerator_;
-    *beatUnitPower = denominatorPower_;
+    *beatsPerMeasure = numerator;
+    *beatUnitPower = denominatorPower;
     return S_OK;
 }
 
@@ -96,9 +59,13 @@ midi::TimeSignature UsableSignature(const midi::MidiFile& file) {
 
 }  // namespace
 
+Sequencer::Sequencer(std::int32_t ticksPerQuarter, std::uint32_t microsecondsPerQuarter, std::int32_t numerator,
+                     std::int32_t denominatorPower)
+    : timeBase(ticksPerQuarter, microsecondsPerQuarter), meter(ticksPerQuarter, numerator, denominatorPower) {}
+
 Sequencer::Sequencer(const midi::MidiFile& file)
-    : timeBase(midi::TicksPerQuarter(file), midi::FirstTempo(file).microsecondsPerQuarter),
-      meter(midi::TicksPerQuarter(file), UsableSignature(file).numerator, UsableSignature(file).denominatorPower) {}
+    : Sequencer(midi::TicksPerQuarter(file), midi::FirstTempo(file).microsecondsPerQuarter,
+                UsableSignature(file).numerator, UsableSignature(file).denominatorPower) {}
 
 HRESULT Sequencer::QueryInterface(REFIID riid, void** ppv) {
     if (!ppv) return E_POINTER;
@@ -112,7 +79,7 @@ HRESULT Sequencer::QueryInterface(REFIID riid, void** ppv) {
         meter.AddRef();
         return S_OK;
     }
-    return Answer(IID_IUnknown, riid, ppv);
+    return HeldComObject<IUnknown>::QueryInterface(riid, ppv);
 }
 
 }  // namespace cantivo::host

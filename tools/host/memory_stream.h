@@ -1,21 +1,22 @@
-// A memory stream for tests, with failures and short transfers a test can
-// inject; on Windows it answers the whole IStream, the rest with E_NOTIMPL.
+// A stream over bytes in memory, for the settings a host hands to the
+// filter's IPersistStream. On Windows it is a whole IStream; the parts the
+// filter does not use answer E_NOTIMPL.
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
-#include "cantivo/com.h"
-#include "tests/support/test_host.h"
+#include "cantivo/com_object.h"
 
-namespace cantivo::test {
+namespace cantivo::host {
 
-class TestStream final : public StackObject<IStream> {
+class MemoryStream : public HeldComObject<IStream> {
 public:
-    TestStream() = default;
-    explicit TestStream(std::vector<std::uint8_t> bytes) : bytes(std::move(bytes)) {}
+    MemoryStream() = default;
+    explicit MemoryStream(std::span<const std::uint8_t> bytes) : bytes(bytes.begin(), bytes.end()) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+    // A read past the end gives what there is and S_FALSE.
     HRESULT STDMETHODCALLTYPE Read(void* pv, ULONG cb, ULONG* pcbRead) override;
     HRESULT STDMETHODCALLTYPE Write(const void* pv, ULONG cb, ULONG* pcbWritten) override;
     HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* newPosition) override;
@@ -24,7 +25,7 @@ public:
     HRESULT STDMETHODCALLTYPE CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Commit(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Commit(DWORD) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE Revert() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
@@ -34,17 +35,6 @@ public:
 
     std::vector<std::uint8_t> bytes;
     std::size_t position = 0;
-
-    // The call (counted from 0) that fails with `failure`, moving nothing.
-    int failReadAt = -1;
-    int failWriteAt = -1;
-    HRESULT failure = E_FAIL;
-    // The call that moves one byte fewer than asked and still answers S_OK.
-    int shortReadAt = -1;
-    int shortWriteAt = -1;
-
-    int readCalls = 0;
-    int writeCalls = 0;
 };
 
-}  // namespace cantivo::test
+}  // namespace cantivo::host

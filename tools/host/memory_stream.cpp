@@ -1,20 +1,9 @@
-#include "tools/cantivo/memory_stream.h"
+#include "tools/host/memory_stream.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace cantivo::host {
-
-HRESULT MemoryStream::QueryInterface(REFIID riid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_IStream)) {
-        *ppv = static_cast<IStream*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
 
 HRESULT MemoryStream::Read(void* pv, ULONG cb, ULONG* pcbRead) {
     if (!pv && cb) return E_POINTER;

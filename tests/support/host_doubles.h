@@ -1,0 +1,67 @@
+// The host library's objects as tests need them: a host with chosen services,
+// and a queue and a stream that fail when a test says so.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "tools/host/event_queue.h"
+#include "tools/host/host_services.h"
+#include "tools/host/memory_stream.h"
+
+namespace cantivo::test {
+
+// 480 ticks per quarter at 120 beats a minute, in 3/8; either service can be
+// withheld, and the meter can be one the host does not know.
+class TestHost final : public host::Sequencer {
+public:
+    TestHost() : host::Sequencer(480, 500000, 3, 3) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+
+    bool offerTimeBase = true;
+    bool offerMeter = true;
+    bool meterKnown = true;
+
+private:
+    class UnknownMeter final : public host::Meter {
+    public:
+        UnknownMeter() : host::Meter(480, 5, 2) {}
+        std::int32_t STDMETHODCALLTYPE HasMeter() override { return 0; }
+    };
+    UnknownMeter unknownMeter_;
+};
+
+class FailingEventQueue final : public host::EventQueue {
+public:
+    using host::EventQueue::EventQueue;
+
+    HRESULT STDMETHODCALLTYPE GetCount(std::int32_t* count) override;
+    HRESULT STDMETHODCALLTYPE GetAt(std::int32_t index, HostEvent* event) override;
+
+    bool failCount = false;
+    std::int32_t failFetchAt = -1;  // index whose fetch fails; -1 for none
+    bool failFetchOnce = false;     // only the first fetch of that index fails
+};
+
+class FailingStream final : public host::MemoryStream {
+public:
+    FailingStream() = default;
+    explicit FailingStream(const std::vector<std::uint8_t>& bytes) : host::MemoryStream(bytes) {}
+
+    HRESULT STDMETHODCALLTYPE Read(void* pv, ULONG cb, ULONG* pcbRead) override;
+    HRESULT STDMETHODCALLTYPE Write(const void* pv, ULONG cb, ULONG* pcbWritten) override;
+
+    // The call (counted from 0) that fails with `failure`, moving nothing.
+    int failReadAt = -1;
+    int failWriteAt = -1;
+    HRESULT failure = E_FAIL;
+    // The call that moves one byte fewer than asked and still answers S_OK.
+    int shortReadAt = -1;
+    int shortWriteAt = -1;
+
+    int readCalls = 0;
+    int writeCalls = 0;
+};
+
+}  // namespace cantivo::test
