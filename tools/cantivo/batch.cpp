@@ -65,15 +65,15 @@ std::string Reason(const std::string& messages, const std::string& input, int ex
 class Progress {
 public:
     explicit Progress(std::size_t total) : total_(total), shown_(isatty(fileno(stderr)) != 0) {}
-    ~Progress() { Clear(); }
 
     void Show(std::size_t done, const std::string& name) {
         if (!shown_) return;
-        std::fprintf(stderr, "\rcantivo: [%zu/%zu] %s\033[K", done, total_, name.c_str());
+        const std::string line = "\rcantivo: [" + std::to_string(done) + "/" + std::to_string(total_) + "] " + name;
+        std::fputs((line + "\033[K").c_str(), stderr);
         std::fflush(stderr);
     }
     void Clear() {
-        if (shown_) std::fprintf(stderr, "\r\033[K");
+        if (shown_) std::fputs("\r\033[K", stderr);
     }
 
 private:
