@@ -21,12 +21,16 @@ std::string ErrorOf(std::vector<std::string> args) {
 TEST(HostOptions, ReadsARunWithEveryKindOfSetting) {
     const HostOptions o = Parsed({"in.mid", "--style", "Jazz/Swing", "-o", "out.mid", "--depth", "velocity=150",
                                   "--random=start=10", "--depth", "variable=0", "--mute", "Modulation", "--unmute",
-                                  "wheel", "--velocity", "90", "--pan=0", "--no-wheel", "--report", "--piano-roll",
-                                  "roll.svg"});
+                                  "wheel", "--velocity", "90", "--pan=0", "--no-wheel", "--report", "json", "--piano-roll",
+                                  "roll.svg", "--bars", "3-5", "-j", "4"});
     EXPECT_EQ(o.action, HostAction::kRun);
-    EXPECT_EQ(o.input, "in.mid");
+    EXPECT_EQ(o.inputs, std::vector<std::string>{"in.mid"});
     EXPECT_EQ(o.output, "out.mid");
     EXPECT_EQ(o.pianoRoll, "roll.svg");
+    ASSERT_TRUE(o.bars);
+    EXPECT_EQ(o.bars->first, 3u);
+    EXPECT_EQ(o.bars->last, 5u);
+    EXPECT_EQ(o.jobs, 4u);
     EXPECT_EQ(o.styleFolder, "Jazz");
     EXPECT_EQ(o.styleName, "Swing");
     EXPECT_EQ(o.depth[3], 150);
@@ -40,8 +44,23 @@ TEST(HostOptions, ReadsARunWithEveryKindOfSetting) {
     EXPECT_FALSE(o.expression);
     EXPECT_TRUE(o.dropWheel);
     EXPECT_FALSE(o.dropModulation);
-    EXPECT_TRUE(o.report);
+    EXPECT_EQ(o.report, ReportFormat::kJson);
     EXPECT_FALSE(o.useCom);
+    // What a batch hands on to each file's run: the settings, not the outputs.
+    EXPECT_EQ(o.settingArguments,
+              (std::vector<std::string>{"--style", "Jazz/Swing", "--depth", "velocity=150", "--random", "start=10",
+                                        "--depth", "variable=0", "--mute", "Modulation", "--unmute", "wheel",
+                                        "--velocity", "90", "--pan", "0", "--no-wheel"}));
+}
+
+TEST(HostOptions, ManyInputsAStyleFileAndTheReportsFormat) {
+    const HostOptions o = Parsed({"a.mid", "songs", "--style", "some/where/Mine.CNV", "-o", "out", "--report"});
+    EXPECT_EQ(o.inputs, (std::vector<std::string>{"a.mid", "songs"}));
+    EXPECT_EQ(o.styleFile, "some/where/Mine.CNV");
+    EXPECT_TRUE(o.styleName.empty());
+    EXPECT_EQ(o.report, ReportFormat::kText);
+    EXPECT_EQ(o.jobs, 1u);
+    EXPECT_EQ(Parsed({"a.mid", "--style", "a/b", "--report=text"}).report, ReportFormat::kText);
 }
 
 TEST(HostOptions, NamesEveryParameterOnceByItsShortName) {
@@ -72,10 +91,10 @@ TEST(HostOptions, RefusesBadLinesAndSaysWhy) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--bogus"}, "unknown option '--bogus'"},
         {{"in.mid", "--style"}, "--style needs a value"},
-        {{"in.mid", "--style", "Swing", "-o", "x"}, "--style: expected FOLDER/NAME, got 'Swing'"},
-        {{"in.mid", "--style", "a/b/c", "-o", "x"}, "--style: expected FOLDER/NAME, got 'a/b/c'"},
-        {{"in.mid", "--style", "../b", "-o", "x"}, "--style: expected FOLDER/NAME, got '../b'"},
-        {{"in.mid", "--style", "a/", "-o", "x"}, "--style: expected FOLDER/NAME, got 'a/'"},
+        {{"in.mid", "--style", "Swing", "-o", "x"}, "--style: expected FOLDER/NAME or a path ending in .cnv, got 'Swing'"},
+        {{"in.mid", "--style", "a/b/c", "-o", "x"}, "--style: expected FOLDER/NAME or a path ending in .cnv, got 'a/b/c'"},
+        {{"in.mid", "--style", "../b", "-o", "x"}, "--style: expected FOLDER/NAME or a path ending in .cnv, got '../b'"},
+        {{"in.mid", "--style", "a/", "-o", "x"}, "--style: expected FOLDER/NAME or a path ending in .cnv, got 'a/'"},
         {{"in.mid", "--style", "a/b", "--depth", "velocity=201", "-o", "x"},
          "--depth: expected an integer 0..200, got '201'"},
         {{"in.mid", "--style", "a/b", "--depth", "velocity", "-o", "x"}, "--depth: expected NAME=VALUE, got 'velocity'"},
@@ -86,10 +105,16 @@ TEST(HostOptions, RefusesBadLinesAndSaysWhy) {
         {{"in.mid", "--style", "a/b", "--velocity", "-1", "-o", "x"},
          "--velocity: expected an integer 0..127, got '-1'"},
         {{"in.mid", "--style", "a/b", "--pan", "64x", "-o", "x"}, "--pan: expected an integer 0..127, got '64x'"},
-        {{"in.mid", "--style", "a/b", "--report=yes"}, "--report takes no value"},
-        {{"a.mid", "b.mid", "--style", "a/b", "-o", "x"}, "more than one input file: 'b.mid'"},
+        {{"in.mid", "--style", "a/b", "--report=yes"}, "--report: expected text or json, got 'yes'"},
+        {{"in.mid", "--style", "a/b", "-o", "x", "-j", "0"}, "-j: expected an integer 1..64, got '0'"},
+        {{"in.mid", "--style", "a/b", "-o", "x", "--jobs", "65"}, "--jobs: expected an integer 1..64, got '65'"},
+        {{"in.mid", "--style", "a/b", "--piano-roll", "r.svg", "--bars", "5-3"},
+         "--bars: the last bar comes before the first in '5-3'"},
+        {{"in.mid", "--style", "a/b", "--piano-roll", "r.svg", "--bars", "0-3"}, "--bars: expected an integer 1..99999"},
+        {{"in.mid", "--style", "a/b", "-o", "x", "--bars", "1-2"}, "--bars chooses what --piano-roll draws"},
+        {{"in.mid", "--style", "x/M.cnv", "-o", "x", "--save-state", "s.sta"}, "--save-state needs a style of the library"},
         {{"--style", "a/b", "-o", "x"}, "no input file given"},
-        {{"in.mid", "-o", "x"}, "no style chosen: give --style FOLDER/NAME or --state FILE"},
+        {{"in.mid", "-o", "x"}, "no style chosen: give --style FOLDER/NAME, --style FILE.cnv or --state FILE"},
         {{"in.mid", "--style", "a/b"}, "nothing to do: give -o OUTPUT, --report or --piano-roll FILE"},
     };
     for (const auto& [args, message] : cases) EXPECT_EQ(ErrorOf(args).substr(0, message.size()), message);
@@ -98,7 +123,7 @@ TEST(HostOptions, RefusesBadLinesAndSaysWhy) {
 TEST(HostOptions, UsageNamesEveryOption) {
     const std::string usage = UsageText();
     for (const char* option : {"--style", "--state", "--save-state", "--depth", "--random", "--mute", "--unmute", "--velocity",
-                               "--expression", "--pan", "--no-wheel", "--no-modulation", "--report", "--piano-roll",
+                               "--expression", "--pan", "--no-wheel", "--no-modulation", "--report", "--piano-roll", "--bars", "--jobs",
                                "--list-styles", "--com", "--help", "--version", "-o"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     EXPECT_NE(usage.find(ParameterNameList()), std::string::npos);

@@ -53,6 +53,7 @@ NoteChanges CompareNotes(const MidiTrack& before, const MidiTrack& after) {
             }
             if (a.velocity != b.velocity) ++changes.velocityChanged;
             if (a.duration != b.duration) ++changes.durationChanged;
+            if (shift != 0 || a.velocity != b.velocity || a.duration != b.duration) ++changes.changed;
         }
     }
     return changes;
@@ -97,6 +98,20 @@ void CompareControllers(const MidiTrack& before, const MidiTrack& after, std::ma
     }
 }
 
+std::string Range(const ValueRange& range) {
+    return range.any ? std::to_string(range.low) + ".." + std::to_string(range.high) : "none";
+}
+
+std::string Signed(std::int64_t value) { return (value > 0 ? "+" : "") + std::to_string(value); }
+
+std::string Format(const char* format, double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+}  // namespace
+
 std::string TrackName(const MidiTrack& track) {
     for (const MidiEvent& e : track.events)
         if (e.IsMeta(midi::kMetaTrackName)) return std::string(e.data.begin(), e.data.end());
@@ -115,20 +130,6 @@ std::string ControllerName(int controller) {
     }
 }
 
-std::string Range(const ValueRange& range) {
-    return range.any ? std::to_string(range.low) + ".." + std::to_string(range.high) : "none";
-}
-
-std::string Signed(std::int64_t value) { return (value > 0 ? "+" : "") + std::to_string(value); }
-
-std::string Format(const char* format, double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-}  // namespace
-
 void ValueRange::Add(std::int64_t value) {
     low = any ? std::min(low, value) : value;
     high = any ? std::max(high, value) : value;
@@ -139,6 +140,7 @@ void NoteChanges::Add(const NoteChanges& other) {
     before += other.before;
     after += other.after;
     paired += other.paired;
+    changed += other.changed;
     moved += other.moved;
     earlier += other.earlier;
     later += other.later;
@@ -177,7 +179,8 @@ ChangeReport CompareFiles(const midi::MidiFile& before, const midi::MidiFile& af
 
 std::string FormatReport(const ChangeReport& report) {
     const NoteChanges& n = report.notes;
-    std::string text = "Notes: " + std::to_string(n.before) + " before, " + std::to_string(n.after) + " after\n";
+    std::string text = "Notes: " + std::to_string(n.before) + " before, " + std::to_string(n.after) + " after, " +
+                       std::to_string(n.changed) + " changed\n";
     text += "  moved: " + std::to_string(n.moved) + " of " + std::to_string(n.paired);
     if (n.moved) {
         text += " (" + std::to_string(n.earlier) + " earlier, " + std::to_string(n.later) + " later), by " +

@@ -23,6 +23,7 @@ struct NoteChanges {
     int before = 0;
     int after = 0;
     int paired = 0;
+    int changed = 0;  // of the paired notes, those moved or changed in velocity or duration
     int moved = 0;    // of the paired notes, those that start at another tick
     int earlier = 0;
     int later = 0;
@@ -59,6 +60,12 @@ struct ChangeReport {
 
 // Tracks are compared by index; a track missing on one side counts as empty.
 ChangeReport CompareFiles(const midi::MidiFile& before, const midi::MidiFile& after);
+
+// The track's name event, if it has one.
+std::string TrackName(const midi::MidiTrack& track);
+
+// "CC11 expression", "pitch wheel", "CC20".
+std::string ControllerName(int controller);
 
 std::string FormatReport(const ChangeReport& report);
 

@@ -1,8 +1,10 @@
 #include "tools/cantivo/host_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "tools/cantivo/parameters.h"
 
@@ -16,12 +18,17 @@ public:
     std::string message;
 };
 
-std::uint16_t Number(const std::string& option, const std::string& text, std::uint16_t high) {
-    unsigned value = 0;
+std::uint32_t Number(const std::string& option, const std::string& text, std::uint32_t low, std::uint32_t high) {
+    std::uint32_t value = 0;
     const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || problem != std::errc() || end != text.data() + text.size() || value > high)
-        throw OptionError(option + ": expected an integer 0.." + std::to_string(high) + ", got '" + text + "'");
-    return static_cast<std::uint16_t>(value);
+    if (text.empty() || problem != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        throw OptionError(option + ": expected an integer " + std::to_string(low) + ".." + std::to_string(high) +
+                          ", got '" + text + "'");
+    return value;
+}
+
+std::uint16_t Number(const std::string& option, const std::string& text, std::uint16_t high) {
+    return static_cast<std::uint16_t>(Number(option, text, 0, high));
 }
 
 int Parameter(const std::string& option, const std::string& name) {
@@ -43,15 +50,48 @@ bool IsPlainName(const std::string& name) {
            name.size() <= kMaxStyleNameLength;
 }
 
+bool EndsWithStyleExtension(const std::string& text) {
+    constexpr std::string_view kExtension = ".cnv";
+    if (text.size() <= kExtension.size()) return false;
+    return std::equal(kExtension.begin(), kExtension.end(), text.end() - kExtension.size(),
+                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
+}
+
 void SetStyle(HostOptions& options, const std::string& text) {
+    // A path to a style file is taken as it is; anything else names a style of the library.
+    if (EndsWithStyleExtension(text)) {
+        options.styleFile = text;
+        return;
+    }
     const auto slash = text.find_first_of("/\\");
     const std::string folder = slash == std::string::npos ? std::string() : text.substr(0, slash);
     const std::string name = slash == std::string::npos ? std::string() : text.substr(slash + 1);
     if (!IsPlainName(folder) || !IsPlainName(name))
-        throw OptionError("--style: expected FOLDER/NAME, got '" + text + "'");
+        throw OptionError("--style: expected FOLDER/NAME or a path ending in .cnv, got '" + text + "'");
     options.styleFolder = folder;
     options.styleName = name;
 }
+
+// A..B, or A alone for one bar.
+BarRange Bars(const std::string& option, const std::string& text) {
+    const auto dash = text.find('-');
+    BarRange range;
+    range.first = Number(option, text.substr(0, dash), 1, kMaxBar);
+    range.last = dash == std::string::npos ? range.first : Number(option, text.substr(dash + 1), 1, kMaxBar);
+    if (range.last < range.first) throw OptionError(option + ": the last bar comes before the first in '" + text + "'");
+    return range;
+}
+
+ReportFormat Report(const std::string& option, const std::string& text) {
+    if (text == "text") return ReportFormat::kText;
+    if (text == "json") return ReportFormat::kJson;
+    throw OptionError(option + ": expected text or json, got '" + text + "'");
+}
+
+// What each file of a batch is run with.
+const std::set<std::string> kSettingOptions = {"--style",      "--state", "--depth",      "--random",
+                                               "--mute",       "--unmute", "--velocity",  "--expression",
+                                               "--pan",        "--no-wheel", "--no-modulation", "--com"};
 
 using ValueHandler = std::function<void(HostOptions&, const std::string& option, const std::string& value)>;
 using FlagHandler = std::function<void(HostOptions&)>;
@@ -61,6 +101,10 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
         {"-o", [](HostOptions& o, const std::string&, const std::string& v) { o.output = v; }},
         {"--output", [](HostOptions& o, const std::string&, const std::string& v) { o.output = v; }},
         {"--piano-roll", [](HostOptions& o, const std::string&, const std::string& v) { o.pianoRoll = v; }},
+        {"--bars", [](HostOptions& o, const std::string& option, const std::string& v) { o.bars = Bars(option, v); }},
+        {"-j", [](HostOptions& o, const std::string& option, const std::string& v) { o.jobs = Number(option, v, 1, kMaxJobs); }},
+        {"--jobs",
+         [](HostOptions& o, const std::string& option, const std::string& v) { o.jobs = Number(option, v, 1, kMaxJobs); }},
         {"--style", [](HostOptions& o, const std::string&, const std::string& v) { SetStyle(o, v); }},
         {"--state", [](HostOptions& o, const std::string&, const std::string& v) { o.stateFile = v; }},
         {"--save-state", [](HostOptions& o, const std::string&, const std::string& v) { o.saveState = v; }},
@@ -103,7 +147,6 @@ const std::map<std::string, FlagHandler>& FlagOptions() {
         {"--help", [](HostOptions& o) { o.action = HostAction::kHelp; }},
         {"--version", [](HostOptions& o) { o.action = HostAction::kVersion; }},
         {"--list-styles", [](HostOptions& o) { o.action = HostAction::kListStyles; }},
-        {"--report", [](HostOptions& o) { o.report = true; }},
         {"--com", [](HostOptions& o) { o.useCom = true; }},
         {"--no-wheel", [](HostOptions& o) { o.dropWheel = true; }},
         {"--no-modulation", [](HostOptions& o) { o.dropModulation = true; }},
@@ -112,11 +155,15 @@ const std::map<std::string, FlagHandler>& FlagOptions() {
 }
 
 void CheckRun(const HostOptions& options) {
-    if (options.input.empty()) throw OptionError("no input file given");
-    if (options.styleName.empty() && options.stateFile.empty())
-        throw OptionError("no style chosen: give --style FOLDER/NAME or --state FILE");
-    if (options.output.empty() && options.pianoRoll.empty() && !options.report)
+    if (options.inputs.empty()) throw OptionError("no input file given");
+    if (options.styleName.empty() && options.styleFile.empty() && options.stateFile.empty())
+        throw OptionError("no style chosen: give --style FOLDER/NAME, --style FILE.cnv or --state FILE");
+    if (options.output.empty() && options.pianoRoll.empty() && options.report == ReportFormat::kNone)
         throw OptionError("nothing to do: give -o OUTPUT, --report or --piano-roll FILE");
+    if (options.bars && options.pianoRoll.empty()) throw OptionError("--bars chooses what --piano-roll draws; give both");
+    // The style is copied into the library for the run only, so a saved record would name nothing.
+    if (!options.styleFile.empty() && !options.saveState.empty())
+        throw OptionError("--save-state needs a style of the library (FOLDER/NAME), not a style file");
 }
 
 }  // namespace
@@ -134,10 +181,18 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
                     name = arg.substr(0, equals);
                     inlineValue = arg.substr(equals + 1);
                 }
+                // --report takes text or json as its value, or nothing for text.
+                if (name == "--report") {
+                    if (!inlineValue && i + 1 < args.size() && (args[i + 1] == "text" || args[i + 1] == "json"))
+                        inlineValue = args[++i];
+                    options.report = inlineValue ? Report(name, *inlineValue) : ReportFormat::kText;
+                    continue;
+                }
                 if (const auto flag = FlagOptions().find(name); flag != FlagOptions().end()) {
                     if (inlineValue) throw OptionError(name + " takes no value");
                     flag->second(options);
                     helpAsked = helpAsked || options.action == HostAction::kHelp;
+                    if (kSettingOptions.count(name)) options.settingArguments.push_back(name);
                     continue;
                 }
                 const auto valued = ValueOptions().find(name);
@@ -147,10 +202,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
                     inlineValue = args[++i];
                 }
                 valued->second(options, name, *inlineValue);
+                if (kSettingOptions.count(name)) options.settingArguments.insert(options.settingArguments.end(), {name, *inlineValue});
                 continue;
             }
-            if (!options.input.empty()) throw OptionError("more than one input file: '" + arg + "'");
-            options.input = arg;
+            options.inputs.push_back(arg);
         }
         // --help wins over anything else on the line.
         if (helpAsked) options.action = HostAction::kHelp;
@@ -168,13 +223,19 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
 std::string UsageText() {
     return "usage: cantivo INPUT.mid --style FOLDER/NAME [-o OUTPUT.mid] [options]\n"
            "       cantivo INPUT.mid --state qvb20.sta [-o OUTPUT.mid] [options]\n"
+           "       cantivo INPUT.mid... | FOLDER --style FOLDER/NAME -o OUTPUT_FOLDER [-j N] [options]\n"
            "       cantivo --list-styles | --help | --version\n"
            "\n"
            "Runs every track of a Standard MIDI File through the Cantivo filter with a style\n"
-           "and writes the result as a format-1 file with the same division.\n"
+           "and writes the result as a format-1 file with the same division. Given several\n"
+           "files or a folder, it processes each MIDI file and writes it under the same name\n"
+           "in the output folder; the exit code is 1 if any file was refused.\n"
            "\n"
-           "  -o, --output FILE      the processed MIDI file\n"
+           "  -o, --output FILE      the processed MIDI file, or the folder of a batch\n"
+           "  -j, --jobs N           files of a batch processed at once, 1..64 (default 1)\n"
            "  --style FOLDER/NAME    the style STYLES/FOLDER/NAME.cnv beside the plug-in\n"
+           "  --style PATH.cnv       a style file anywhere, run with the rule modules\n"
+           "                         beside the plug-in\n"
            "  --state FILE           the filter's 636-byte settings (a qvb20.sta); options\n"
            "                         given here change what it holds\n"
            "  --save-state FILE      write the settings handed to the filter, for --state\n"
@@ -187,8 +248,10 @@ std::string UsageText() {
            "  --pan N                pan at the start is N, later moves removed\n"
            "  --no-wheel             remove all pitch-wheel moves\n"
            "  --no-modulation        remove all modulation\n"
-           "  --report               print what the filter changed\n"
-           "  --piano-roll FILE.svg  draw the input and the output side by side\n"
+           "  --report [text|json]   print what the filter changed, as text or as JSON\n"
+           "  --piano-roll FILE.svg  draw each track's output over its ghosted input, with\n"
+           "                         velocity and controller lanes\n"
+           "  --bars A-B             the bars the piano roll draws (from 1)\n"
            "  --list-styles          list the style folders and their styles\n"
            "  --com                  (Windows) create the filter with CoCreateInstance;\n"
            "                         needs 'regsvr32 QVB20x64.dll' first\n"

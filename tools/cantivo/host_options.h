@@ -12,18 +12,30 @@
 namespace cantivo::host {
 
 enum class HostAction { kRun, kHelp, kVersion, kListStyles };
+enum class ReportFormat { kNone, kText, kJson };
+
+// Bars counted from 1, both ends included.
+struct BarRange {
+    std::uint32_t first = 1;
+    std::uint32_t last = 1;
+};
 
 struct HostOptions {
     HostAction action = HostAction::kRun;
-    std::string input;
-    std::string output;     // empty: no MIDI file written
+    // One file, or several files and folders of files for a batch.
+    std::vector<std::string> inputs;
+    std::string output;     // empty: no MIDI file written; a folder for a batch
     std::string pianoRoll;  // empty: no picture
-    bool report = false;
+    std::optional<BarRange> bars;  // of the piano roll; none: the whole file
+    ReportFormat report = ReportFormat::kNone;
     bool useCom = false;  // the Windows build: CoCreateInstance instead of the DLL's factory
+    unsigned jobs = 1;    // files of a batch processed at once
 
-    // The style: named here, or taken from a state file, or both (the name wins).
+    // The style: named here, or a style file anywhere, or taken from a state
+    // file, or a state file and a style (the style wins).
     std::string styleFolder;
     std::string styleName;
+    std::string styleFile;
     std::string stateFile;
     std::string saveState;  // where to write the settings handed to the filter
 
@@ -38,6 +50,10 @@ struct HostOptions {
     std::optional<std::uint8_t> pan;
     bool dropWheel = false;
     bool dropModulation = false;
+
+    // The options above that shape the filter's settings, as given: a batch
+    // hands them on to the run of each file.
+    std::vector<std::string> settingArguments;
 };
 
 struct ParsedCommandLine {
@@ -55,5 +71,7 @@ inline constexpr std::uint16_t kMaxDepth = 200;
 inline constexpr std::uint16_t kMaxRandom = 30;
 inline constexpr std::uint16_t kMaxInitialValue = 127;
 inline constexpr std::size_t kMaxStyleNameLength = 259;
+inline constexpr unsigned kMaxJobs = 64;
+inline constexpr std::uint32_t kMaxBar = 99999;
 
 }  // namespace cantivo::host

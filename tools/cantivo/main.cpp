@@ -8,13 +8,17 @@
 #include <vector>
 
 #include "midi/midi_file_io.h"
+#include "tools/cantivo/batch.h"
 #include "tools/cantivo/change_report.h"
 #include "tools/cantivo/filter_run.h"
 #include "tools/cantivo/filter_source.h"
 #include "tools/cantivo/host_options.h"
 #include "tools/cantivo/input_checks.h"
+#include "platform/files.h"
 #include "tools/cantivo/piano_roll.h"
+#include "tools/cantivo/report_json.h"
 #include "tools/cantivo/settings_record.h"
+#include "tools/cantivo/staged_style.h"
 #include "tools/cantivo/style_choice.h"
 
 namespace {
@@ -81,18 +85,26 @@ bool WriteBytes(const std::string& path, const void* data, std::size_t size) {
 }
 
 int Run(HostOptions options) {
-    for (std::string* path :
-         {&options.input, &options.output, &options.pianoRoll, &options.stateFile, &options.saveState})
+    std::string& input = options.inputs.front();
+    for (std::string* path : {&input, &options.output, &options.pianoRoll, &options.stateFile, &options.saveState,
+                              &options.styleFile})
         *path = Absolute(*path);
     const std::string moduleFolder = ProgramFolder();
 
-    const midi::MidiReadResult read = midi::ReadMidiFile(options.input);
-    if (!read.Ok()) return Fail(options.input + ": " + read.error->Describe());
+    const midi::MidiReadResult read = midi::ReadMidiFile(input);
+    if (!read.Ok()) return Fail(input + ": " + read.error->Describe());
     for (const midi::MidiProblem& warning : read.warnings)
-        std::cerr << "cantivo: " << options.input << ": warning: " << warning.Describe() << "\n";
-    if (const auto reason = UnprocessableReason(read.file)) return Fail(options.input + ": " + *reason);
+        std::cerr << "cantivo: " << input << ": warning: " << warning.Describe() << "\n";
+    if (const auto reason = UnprocessableReason(read.file)) return Fail(input + ": " + *reason);
 
     std::string problem;
+    std::unique_ptr<StagedStyle> staged;
+    if (!options.styleFile.empty()) {
+        staged = StagedStyle::Stage(moduleFolder, options.styleFile, problem);
+        if (!staged) return Fail(problem);
+        options.styleFolder = staged->Folder();
+        options.styleName = staged->Name();
+    }
     const auto settings = Settings(options, moduleFolder, problem);
     if (!settings) return Fail(problem);
 
@@ -105,7 +117,7 @@ int Run(HostOptions options) {
     if (!options.output.empty() && !midi::WriteMidiFile(options.output, *output))
         return Fail(options.output + ": cannot be written");
     if (!options.pianoRoll.empty()) {
-        const std::string svg = PianoRollSvg(read.file, *output);
+        const std::string svg = PianoRollSvg(read.file, *output, options.bars);
         if (!WriteBytes(options.pianoRoll, svg.data(), svg.size())) return Fail(options.pianoRoll + ": cannot be written");
     }
     if (!options.saveState.empty()) {
@@ -113,7 +125,8 @@ int Run(HostOptions options) {
         if (!WriteBytes(options.saveState, bytes.data(), bytes.size()))
             return Fail(options.saveState + ": cannot be written");
     }
-    if (options.report) std::cout << FormatReport(CompareFiles(read.file, *output));
+    if (options.report == ReportFormat::kText) std::cout << FormatReport(CompareFiles(read.file, *output));
+    if (options.report == ReportFormat::kJson) std::cout << JsonText(ReportJson(CompareFiles(read.file, *output)));
     return std::cout.flush() ? 0 : kExitFailure;
 }
 
@@ -136,5 +149,11 @@ int main(int argc, char** argv) {
     }
     case HostAction::kRun: break;
     }
-    return Run(*parsed.options);
+    if (!IsBatch(*parsed.options)) return Run(*parsed.options);
+    if (const auto problem = BatchUsageProblem(*parsed.options)) {
+        std::cerr << "cantivo: " << *problem << "\nTry 'cantivo --help' for more information.\n";
+        return kExitUsage;
+    }
+    // Each file is run by this same program.
+    return RunBatch(*parsed.options, platform::ThisModuleFilePath());
 }

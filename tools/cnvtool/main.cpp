@@ -1,5 +1,6 @@
 // cnvtool: compiles a style's JSON source into a .cnv file and dumps a .cnv
-// back into that source; a compile after a dump gives the same bytes.
+// back into that source; a compile after a dump gives the same bytes. It also
+// checks a .cnv and explains what the style loader would refuse in it.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "styles/style_file.h"
+#include "tools/cnvtool/check.h"
 #include "tools/cnvtool/style_source.h"
 
 namespace {
@@ -17,7 +19,8 @@ using namespace cantivo;
 
 constexpr const char* kUsage =
     "usage: cnvtool compile SOURCE.json STYLE.cnv\n"
-    "       cnvtool dump STYLE.cnv [SOURCE.json]\n";
+    "       cnvtool dump STYLE.cnv [SOURCE.json]\n"
+    "       cnvtool check STYLE.cnv\n";
 
 std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -66,11 +69,21 @@ int Dump(const std::string& stylePath, const std::optional<std::string>& sourceP
     return 0;
 }
 
+// Exit code 0 when the style loader takes the file, 1 when it refuses it.
+int Check(const std::string& stylePath) {
+    const auto bytes = ReadFile(stylePath);
+    if (!bytes) return Fail(stylePath, "cannot be read");
+    const tools::StyleCheck check = tools::CheckStyleFile(*bytes);
+    std::cout << stylePath << ": " << tools::FormatCheck(check);
+    return std::cout.flush() && check.problems.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 3 && args[0] == "compile") return Compile(args[1], args[2]);
+    if (args.size() == 2 && args[0] == "check") return Check(args[1]);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "dump")
         return Dump(args[1], args.size() == 3 ? std::optional(args[2]) : std::nullopt);
     std::cerr << kUsage;
