@@ -4,7 +4,10 @@
 # the same as a run of each file alone.
 #   cmake -DRUN=<emulator or empty> -DCANTIVO=<program> -DEXAMPLE=<example.mid> -DSTYLE=<Folder/Name>
 #         -DWORK=<folder> -P cantivo_batch.cmake
-file(REMOVE_RECURSE ${WORK})
+include(${CMAKE_CURRENT_LIST_DIR}/../support/program_checks.cmake)
+macro(run expected_rc)
+  run_program(${expected_rc} ${CANTIVO} ${ARGN})
+endmacro()
 file(MAKE_DIRECTORY ${WORK}/songs)
 foreach(name a b c)
   configure_file(${EXAMPLE} ${WORK}/songs/${name}.mid COPYONLY)
@@ -12,11 +15,6 @@ endforeach()
 file(WRITE ${WORK}/songs/corrupt.mid "not a MIDI file")
 file(WRITE ${WORK}/songs/notes.txt "not MIDI either, and not named so")
 set(settings --style ${STYLE} --depth velocity=150)
-
-include(${CMAKE_CURRENT_LIST_DIR}/../support/program_checks.cmake)
-macro(run expected_rc)
-  run_program(${expected_rc} ${CANTIVO} ${ARGN})
-endmacro()
 
 run(2 ${WORK}/songs ${settings})
 run(1 ${WORK}/songs ${settings} -o ${WORK}/one -j 1)
