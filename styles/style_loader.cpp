@@ -26,7 +26,7 @@ bool FillSlot(RuleSlot& slot, const StyleSlotRecord& record) {
     slot.wModule = record.wModule;
     slot.nDataLen = static_cast<std::int16_t>(record.data.size());
     // A slot without data still gets a block: the rule stage runs slots that have one.
-    slot.pData = new (std::nothrow) std::uint8_t[record.data.size()];
+    slot.pData = new (std::nothrow) std::uint8_t[record.data.size() + kRuleDataPadding]();
     if (!slot.pData) return false;
     if (!record.data.empty()) std::memcpy(slot.pData, record.data.data(), record.data.size());
     slot.wDisabled = record.bDisabled;
