@@ -11,8 +11,8 @@ namespace {
 // A controller at the start takes the fixed value; later ones go.
 void FixOrRemove(EventRecord& r, bool atStart, std::uint32_t keep, std::uint16_t value, bool& removed) {
     if (atStart) {
-        if (!(keep != 0)) r.data[1] = static_cast<std::uint8_t>(value);
-    } else if (!(keep != 0)) {
+        if (keep == 0) r.data[1] = static_cast<std::uint8_t>(value);
+    } else if (keep == 0) {
         MarkDeleted(r);
         removed = true;
     }
@@ -40,7 +40,7 @@ std::int32_t ApplyInitialValuesTo(EventRecord* records, std::int32_t bytesInUse,
         const bool atStart = RecordTime(r) <= start;
         if (IsNote(r)) {
             lastChannel = r.data[3] & 0x0F;
-            if (!(initial.bKeepVelocity != 0)) r.data[0] = static_cast<std::uint8_t>(initial.wVelocity);
+            if (initial.bKeepVelocity == 0) r.data[0] = static_cast<std::uint8_t>(initial.wVelocity);
         } else if (IsControllerNumber(r, expressionController)) {
             FixOrRemove(r, atStart, initial.bKeepExpression, initial.wExpression, removed);
             expressionAtStart = expressionAtStart || atStart;
