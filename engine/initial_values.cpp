@@ -55,9 +55,13 @@ std::int32_t ApplyInitialValuesTo(EventRecord* records, std::int32_t bytesInUse,
     }
     if (removed) bytesInUse = CompactRecords(records, bytesInUse);
 
+    // Pan first: with room for one record only, pan is the one that goes in.
+    EventRecord inserted[2] = {};
+    std::int32_t count = 0;
+    const std::int32_t room = (capacity - bytesInUse) / static_cast<std::int32_t>(sizeof(EventRecord));
     auto insertController = [&](std::uint8_t number, std::uint16_t value) {
-        if (bytesInUse >= capacity) return;
-        EventRecord& r = InsertAtFront(records, bytesInUse);
+        if (count >= room) return;
+        EventRecord& r = inserted[count++];
         SetRecordTime(r, start);
         r.kind = static_cast<std::uint8_t>(0xB0 | lastChannel);
         r.data[0] = number;
@@ -65,6 +69,9 @@ std::int32_t ApplyInitialValuesTo(EventRecord* records, std::int32_t bytesInUse,
     };
     if (!panAtStart) insertController(kPanController, initial.wPan);
     if (!expressionAtStart) insertController(expressionController, initial.wExpression);
+    // Each goes in ahead of the one before it.
+    InsertAtFront(records, bytesInUse, count);
+    for (std::int32_t i = 0; i < count; ++i) records[i] = inserted[count - 1 - i];
     return bytesInUse;
 }
 
