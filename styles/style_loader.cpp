@@ -40,7 +40,7 @@ bool LoadLocked(CMFCMidiFilter& filter, StyleView* view, bool interactive, bool 
     platform::SectionGuard lock(filter.m_csLock);
 
     const auto path = StyleFilePath(ModuleFolder(), FieldText(filter.m_szStyleFolder), FieldText(filter.m_szStyleName));
-    const auto bytes = path ? platform::ReadWholeFile(*path) : std::nullopt;
+    const auto bytes = path ? platform::ReadWholeFile(*path, platform::ReadMode::kExclusiveSequential) : std::nullopt;
     if (!bytes) return Fail(kErrCantOpenFile);
     StyleFile style;
     if (ReadStyleFile(*bytes, style) != StyleFileFault::kNone) return Fail(kErrBadFileFormat);
