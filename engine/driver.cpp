@@ -1,4 +1,5 @@
 // The host's calls: connect, disconnect and the processing run.
+#include <algorithm>
 #include <functional>
 
 #include "engine/error_code.h"
@@ -76,12 +77,19 @@ HRESULT CMFCMidiFilter::ProcessEvents(std::int32_t, std::int32_t, IHostEventQueu
     const std::function<void()> stages[] = {
         [&] { IntakeEvents(input, output); },
         [this] { ApplyInitialValues(); },
-        [this] { RunRules(); },
+        [this] {
+            // A module may write anywhere in the block it is handed.
+            if (std::any_of(std::begin(m_aSlots), std::end(m_aSlots),
+                            [](const RuleSlot& slot) { return slot.wModule != kEmptySlot; }))
+                m_nBlockWritten = -1;
+            RunRules();
+        },
         [this] { AutoOptimize(); },
         [&] { EmitEvents(output); },
     };
     for (const auto& stage : stages) {
         stage();
+        NoteBlockWritten();
         if (GetErrorCode() != kNoError) {
             PassThrough(input, output);
             break;

@@ -1,11 +1,25 @@
 // The event buffer: one movable, zero-filled block, grown in fixed steps.
+#include <algorithm>
 #include <cstring>
 
 #include "engine/midi_filter.h"
 
 namespace cantivo {
 
+namespace {
+constexpr auto kEventBlockBytes = static_cast<std::int32_t>(kEventBufferStep);
+}
+
 std::uint32_t CMFCMidiFilter::AllocateEventBuffer(std::uint8_t** address) {
+    // Clearing what the last run wrote costs far less than a fresh zero-filled block.
+    if (m_hEvents && m_nBlockWritten >= 0) {
+        *address = static_cast<std::uint8_t*>(GlobalLock(m_hEvents));
+        if (*address) {
+            std::memset(*address, 0, static_cast<std::size_t>(m_nBlockWritten));
+            m_nBlockWritten = 0;
+            return kEventBufferStep;
+        }
+    }
     FreeEventBuffer();
     m_hEvents = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kEventBufferStep);
     if (!m_hEvents) return 0;
@@ -14,10 +28,12 @@ std::uint32_t CMFCMidiFilter::AllocateEventBuffer(std::uint8_t** address) {
         FreeEventBuffer();
         return 0;
     }
+    m_nBlockWritten = 0;
     return kEventBufferStep;
 }
 
 bool CMFCMidiFilter::ResizeEventBuffer(std::uint32_t newSize) {
+    m_nBlockWritten = -1;
     HGLOBAL resized = GlobalReAlloc(m_hEvents, newSize, GMEM_MOVEABLE | GMEM_ZEROINIT);
     if (!resized) {
         FreeEventBuffer();
@@ -30,6 +46,14 @@ bool CMFCMidiFilter::ResizeEventBuffer(std::uint32_t newSize) {
 void CMFCMidiFilter::FreeEventBuffer() {
     if (m_hEvents) GlobalFree(m_hEvents);
     m_hEvents = nullptr;
+    m_nBlockWritten = -1;
+}
+
+void CMFCMidiFilter::NoteBlockWritten() {
+    if (m_nBlockWritten < 0) return;
+    // Stale counts of an earlier, larger block never reach past this one.
+    const std::int32_t reached = std::min(std::max(m_nIntakeUsed, m_nEventBytes), kEventBlockBytes);
+    m_nBlockWritten = std::max(m_nBlockWritten, reached);
 }
 
 int CMFCMidiFilter::AppendRecord() {

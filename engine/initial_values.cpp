@@ -11,15 +11,15 @@ namespace {
 // A controller at the start takes the fixed value; later ones go.
 void FixOrRemove(EventRecord& r, bool atStart, std::uint32_t keep, std::uint16_t value, bool& removed) {
     if (atStart) {
-        if (!(keep & 0xFF)) r.data[1] = static_cast<std::uint8_t>(value);
-    } else if (!(keep & 0xFF)) {
+        if (keep == 0) r.data[1] = static_cast<std::uint8_t>(value);
+    } else if (keep == 0) {
         MarkDeleted(r);
         removed = true;
     }
 }
 
 void RemoveUnlessKept(EventRecord& r, std::uint32_t keep, bool& removed) {
-    if (keep & 0xFF) return;
+    if (keep != 0) return;
     MarkDeleted(r);
     removed = true;
 }
@@ -40,7 +40,7 @@ std::int32_t ApplyInitialValuesTo(EventRecord* records, std::int32_t bytesInUse,
         const bool atStart = RecordTime(r) <= start;
         if (IsNote(r)) {
             lastChannel = r.data[3] & 0x0F;
-            if (!(initial.bKeepVelocity & 0xFF)) r.data[0] = static_cast<std::uint8_t>(initial.wVelocity);
+            if (initial.bKeepVelocity == 0) r.data[0] = static_cast<std::uint8_t>(initial.wVelocity);
         } else if (IsControllerNumber(r, expressionController)) {
             FixOrRemove(r, atStart, initial.bKeepExpression, initial.wExpression, removed);
             expressionAtStart = expressionAtStart || atStart;
@@ -55,9 +55,13 @@ std::int32_t ApplyInitialValuesTo(EventRecord* records, std::int32_t bytesInUse,
     }
     if (removed) bytesInUse = CompactRecords(records, bytesInUse);
 
+    // Pan first: with room for one record only, pan is the one that goes in.
+    EventRecord inserted[2] = {};
+    std::int32_t count = 0;
+    const std::int32_t room = (capacity - bytesInUse) / static_cast<std::int32_t>(sizeof(EventRecord));
     auto insertController = [&](std::uint8_t number, std::uint16_t value) {
-        if (bytesInUse >= capacity) return;
-        EventRecord& r = InsertAtFront(records, bytesInUse);
+        if (count >= room) return;
+        EventRecord& r = inserted[count++];
         SetRecordTime(r, start);
         r.kind = static_cast<std::uint8_t>(0xB0 | lastChannel);
         r.data[0] = number;
@@ -65,6 +69,9 @@ std::int32_t ApplyInitialValuesTo(EventRecord* records, std::int32_t bytesInUse,
     };
     if (!panAtStart) insertController(kPanController, initial.wPan);
     if (!expressionAtStart) insertController(expressionController, initial.wExpression);
+    // Each goes in ahead of the one before it.
+    InsertAtFront(records, bytesInUse, count);
+    for (std::int32_t i = 0; i < count; ++i) records[i] = inserted[count - 1 - i];
     return bytesInUse;
 }
 

@@ -67,6 +67,8 @@ public:
     std::uint32_t AllocateEventBuffer(std::uint8_t** address);
     bool ResizeEventBuffer(std::uint32_t newSize);
     void FreeEventBuffer();
+    // After each stage of a run: how far the block may now hold data.
+    void NoteBlockWritten();
 
     // The settings region handed to rule modules: m_Params up to m_abLocked.
     SettingsRegion* Settings() { return reinterpret_cast<SettingsRegion*>(&m_Params); }
@@ -111,6 +113,9 @@ public:
     // Input events before this index that intake handed straight to the
     // output, so that a failed run's pass-through does not send them twice.
     std::int32_t m_nForwardedBefore = 0;
+    // Bytes from the start of the event block that runs have written since it
+    // was zero-filled; -1 once a module had it or it grew, when it is not used again.
+    std::int32_t m_nBlockWritten = -1;
 };
 
 }  // namespace cantivo

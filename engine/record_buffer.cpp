@@ -27,10 +27,9 @@ std::int32_t CompactRecords(EventRecord* records, std::int32_t bytesInUse) {
     return bytesInUse - (length - kept) * kRecordBytes;
 }
 
-EventRecord& InsertAtFront(EventRecord* records, std::int32_t& bytesInUse) {
-    std::memmove(records + 1, records, static_cast<std::size_t>(bytesInUse));
-    bytesInUse += kRecordBytes;
-    return records[0];
+void InsertAtFront(EventRecord* records, std::int32_t& bytesInUse, std::int32_t count) {
+    std::memmove(records + count, records, static_cast<std::size_t>(bytesInUse));
+    bytesInUse += count * kRecordBytes;
 }
 
 }  // namespace cantivo

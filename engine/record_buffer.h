@@ -15,9 +15,9 @@ std::int32_t WalkLength(const EventRecord* records, std::int32_t bytesInUse);
 // bytes in use afterwards.
 std::int32_t CompactRecords(EventRecord* records, std::int32_t bytesInUse);
 
-// Moves every record in use one place on and returns the freed first record;
-// its bytes are those of the old first record until the caller sets them.
-// The caller makes sure there is room.
-EventRecord& InsertAtFront(EventRecord* records, std::int32_t& bytesInUse);
+// Moves every record in use `count` places on, freeing the first ones; their
+// bytes are those of the old records until the caller sets them. The caller
+// makes sure there is room.
+void InsertAtFront(EventRecord* records, std::int32_t& bytesInUse, std::int32_t count);
 
 }  // namespace cantivo

@@ -7,6 +7,7 @@
 
 namespace cantivo {
 
+// Stable: records equal in time and class keep their order.
 void SortRecords(EventRecord* records, std::size_t count);
 
 }  // namespace cantivo

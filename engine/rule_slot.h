@@ -9,6 +9,9 @@ namespace cantivo {
 
 constexpr int kSlotCount = 64;
 constexpr std::uint16_t kEmptySlot = 65535;
+// Zero bytes after every slot's data, outside its length: a module that reads
+// its data as text always finds an end.
+constexpr std::size_t kRuleDataPadding = 4;
 
 #pragma pack(push, 1)
 // One rule slot of a style: which module runs, with what data and parameters.
@@ -16,7 +19,7 @@ struct RuleSlot {
     char szName[64];
     std::uint16_t wModule;   // R<n>.DLL; kEmptySlot for none
     std::int16_t nDataLen;
-    std::uint8_t* pData;     // heap block of nDataLen bytes, owned by the slot
+    std::uint8_t* pData;     // heap block of nDataLen bytes and the padding, owned by the slot
     std::uint16_t wDisabled;
     std::uint8_t abParams[kSlotParamBytes];
 };

@@ -26,6 +26,7 @@ std::string ModuleFileName(std::int16_t module) {
 
 bool IsValidRuleResult(HGLOBAL events, std::int32_t capacity, std::int32_t bytesInUse) {
     constexpr auto kRecordBytes = static_cast<std::int32_t>(sizeof(EventRecord));
+    // The size comes first: a handle the module freed has none, and its block is never read.
     if (!events || bytesInUse < kRecordBytes || bytesInUse % kRecordBytes != 0 || bytesInUse > capacity ||
         static_cast<SIZE_T>(capacity) > GlobalSize(events))
         return false;

@@ -17,7 +17,12 @@ std::string FolderOf(const std::string& path);
 // Opens an existing file for no access and closes it again.
 bool FileExists(const std::string& path);
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path);
+// How a file is opened for reading.
+enum class ReadMode {
+    kShared,               // others may read it meanwhile
+    kExclusiveSequential,  // no other opener meanwhile, read front to back
+};
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, ReadMode mode = ReadMode::kShared);
 bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 struct FolderEntry {

@@ -26,7 +26,7 @@ bool FillSlot(RuleSlot& slot, const StyleSlotRecord& record) {
     slot.wModule = record.wModule;
     slot.nDataLen = static_cast<std::int16_t>(record.data.size());
     // A slot without data still gets a block: the rule stage runs slots that have one.
-    slot.pData = new (std::nothrow) std::uint8_t[record.data.size()];
+    slot.pData = new (std::nothrow) std::uint8_t[record.data.size() + kRuleDataPadding]();
     if (!slot.pData) return false;
     if (!record.data.empty()) std::memcpy(slot.pData, record.data.data(), record.data.size());
     slot.wDisabled = record.bDisabled;
@@ -40,7 +40,7 @@ bool LoadLocked(CMFCMidiFilter& filter, StyleView* view, bool interactive, bool 
     platform::SectionGuard lock(filter.m_csLock);
 
     const auto path = StyleFilePath(ModuleFolder(), FieldText(filter.m_szStyleFolder), FieldText(filter.m_szStyleName));
-    const auto bytes = path ? platform::ReadWholeFile(*path) : std::nullopt;
+    const auto bytes = path ? platform::ReadWholeFile(*path, platform::ReadMode::kExclusiveSequential) : std::nullopt;
     if (!bytes) return Fail(kErrCantOpenFile);
     StyleFile style;
     if (ReadStyleFile(*bytes, style) != StyleFileFault::kNone) return Fail(kErrBadFileFormat);

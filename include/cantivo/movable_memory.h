@@ -28,7 +28,8 @@ constexpr UINT GMEM_MOVEABLE = 0x0002;
 constexpr UINT GMEM_ZEROINIT = 0x0040;
 constexpr UINT GHND = GMEM_MOVEABLE | GMEM_ZEROINIT;
 
-// Blocks are always movable and zero-filled where they grow.
+// Blocks are always movable and zero-filled where they grow. A handle that was
+// never handed out or is freed answers 0 or null, as an invalid one does on Windows.
 CANTIVO_MOVABLE_API HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 CANTIVO_MOVABLE_API HGLOBAL GlobalReAlloc(HGLOBAL block, SIZE_T bytes, UINT flags);
 CANTIVO_MOVABLE_API void* GlobalLock(HGLOBAL block);

@@ -18,14 +18,16 @@ inline int RecordClass(const EventRecord& r) {
     }
 }
 
+// The 27 bits records are ordered by: the time, then the class.
+inline std::uint32_t OrderKey(const EventRecord& r) {
+    return RecordTime(r) << 3 | static_cast<std::uint32_t>(RecordClass(r));
+}
+
 // -1, 0 or 1.
 inline int CompareRecords(const EventRecord& a, const EventRecord& b) {
-    const std::uint32_t ta = RecordTime(a);
-    const std::uint32_t tb = RecordTime(b);
-    if (ta != tb) return ta < tb ? -1 : 1;
-    const int ca = RecordClass(a);
-    const int cb = RecordClass(b);
-    return ca < cb ? -1 : (ca > cb ? 1 : 0);
+    const std::uint32_t ka = OrderKey(a);
+    const std::uint32_t kb = OrderKey(b);
+    return ka < kb ? -1 : (ka > kb ? 1 : 0);
 }
 
 }  // namespace cantivo

@@ -16,7 +16,8 @@ bool FileExists(const std::string& path) {
     return stat(ResolvePath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+// POSIX files have no share modes; the mode is the Windows side's concern.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, ReadMode) {
     std::ifstream in(ResolvePath(path), std::ios::binary);
     if (!in) return std::nullopt;
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

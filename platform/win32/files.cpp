@@ -26,9 +26,10 @@ bool FileExists(const std::string& path) {
     return static_cast<bool>(file);
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
-    FileHandle file(
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, ReadMode mode) {
+    const bool exclusive = mode == ReadMode::kExclusiveSequential;
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, exclusive ? 0 : FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                exclusive ? FILE_FLAG_SEQUENTIAL_SCAN : FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return std::nullopt;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.handle, &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
@@ -68,9 +69,11 @@ std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) {
 bool SetCurrentFolder(const std::string& path) { return SetCurrentDirectoryA(path.c_str()) != 0; }
 
 std::string ThisModuleFilePath() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(reinterpret_cast<HMODULE>(&__ImageBase), path, MAX_PATH);
-    return std::string(path, length < MAX_PATH ? length : 0);
+    // A path of the full MAX_PATH characters still counts; the spare byte ends it
+    // on every version of the system.
+    char path[MAX_PATH + 1] = {};
+    GetModuleFileNameA(reinterpret_cast<HMODULE>(&__ImageBase), path, MAX_PATH);
+    return path;
 }
 
 }  // namespace cantivo::platform

@@ -104,9 +104,9 @@ void BM_SortOnly(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-BENCHMARK(BM_ProcessEvents)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SortOnly)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PassThrough)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ProcessEvents)->Arg(64)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SortOnly)->Arg(64)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PassThrough)->Arg(64)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace cantivo::test

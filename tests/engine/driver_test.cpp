@@ -106,6 +106,20 @@ TEST_F(Driver, OutputMapsEachRecordKind) {
 
 // Output walks the bytes in use, whether or not an end record closes them,
 // and never sends tempo, deleted or 0x80 records.
+// The block is used again from run to run, yet each run starts on zeros past what it writes.
+TEST_F(Driver, ARunFindsNothingOfTheRunBefore) {
+    filter->m_bBypass = 0;
+    std::vector<HostEvent> many;
+    for (int i = 0; i < 100; ++i) many.push_back(Note(i, 60, 90, 10));
+    Run(many);
+    Run({Note(0, 60, 90, 10)});
+    const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(filter->m_hEvents));
+    // one note, its end record and the two controllers put in at the start
+    const std::size_t written = 4 * sizeof(EventRecord);
+    EXPECT_TRUE(std::all_of(bytes + written, bytes + 200 * sizeof(EventRecord), [](std::uint8_t b) { return b == 0; }));
+    GlobalUnlock(filter->m_hEvents);
+}
+
 TEST_F(Driver, OutputSendsOnlyRecordsInUseThatMeanEvents) {
     filter->m_bBypass = 0;
     Run({Note(0, 60, 90, 10)});

@@ -57,9 +57,10 @@ TEST(InitialValues, InsertsAndReplacesAtTheEarliestTime) {
          [](InitialValues& i) { i.bKeepExpression = 0, i.wExpression = 77; }, 7,
          {ControllerRecord(0, 7, 30), ControllerRecord(100, 7, 50), ControllerRecord(100, 11, 50)}, 200,
          {{0, 0xB0, 10, 64}, {0, 0xB0, 7, 77}, {100, 0xB0, 11, 50}, endAt(200)}},
-        {"pan is inserted even while kept", [](InitialValues&) {}, kExpression,
-         {ControllerRecord(0, 11, 90), ControllerRecord(10, 10, 30)}, 20,
-         {{0, 0xB0, 10, 64}, {0, 0xB0, 11, 90}, {10, 0xB0, 10, 30}, endAt(20)}},
+        {"pan is inserted even while kept; kept controllers stay", [](InitialValues&) {}, kExpression,
+         {ControllerRecord(0, 11, 90), ControllerRecord(10, 10, 30), WheelRecord(12, 0), ControllerRecord(12, 1, 40)},
+         20,
+         {{0, 0xB0, 10, 64}, {0, 0xB0, 11, 90}, {10, 0xB0, 10, 30}, {12, 0xE0, 64, 0}, {12, 0xB0, 1, 40}, endAt(20)}},
         {"channel of the last note", [](InitialValues&) {}, kExpression,
          {NoteRecord(0, 60, 90, 10, 5), NoteRecord(0, 62, 90, 10, 2), NoteRecord(10, 64, 90, 10, 5)}, 20,
          {{0, 0xB5, kExpression, 100}, {0, 0xB5, 10, 64}, {0, 60, 90, 10}, {0, 62, 90, 10}, {10, 64, 90, 10},
@@ -67,11 +68,17 @@ TEST(InitialValues, InsertsAndReplacesAtTheEarliestTime) {
         {"no notes: both at the end time on channel 0", [](InitialValues&) {}, kExpression, {}, 700,
          {{700, 0xB0, kExpression, 100}, {700, 0xB0, 10, 64}, endAt(700)}},
     };
-    for (const Case& c : cases) {
-        InitialValues initial = kKeepAll;
-        c.adjust(initial);
-        RecordBuffer buffer(c.input, c.endTime);
-        EXPECT_EQ(Show(Apply(buffer, initial, c.expression)), c.expected) << c.what;
+    // A keep flag counts in all its 32 bits.
+    for (const std::uint32_t keep : {1u, 0x100u}) {
+        for (const Case& c : cases) {
+            InitialValues initial = kKeepAll;
+            c.adjust(initial);
+            for (std::uint32_t* flag : {&initial.bKeepVelocity, &initial.bKeepExpression, &initial.bKeepWheel,
+                                        &initial.bKeepModulation, &initial.bKeepPan})
+                if (*flag) *flag = keep;
+            RecordBuffer buffer(c.input, c.endTime);
+            EXPECT_EQ(Show(Apply(buffer, initial, c.expression)), c.expected) << c.what << " keep " << keep;
+        }
     }
 }
 

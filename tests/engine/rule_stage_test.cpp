@@ -131,7 +131,7 @@ TEST_F(RuleStage, LaterSlotFailingAfterEarlierOnesRanStillPassesThrough) {
 
 TEST_F(RuleStage, BrokenResultsGiveIllegalResultDataAndThePassThrough) {
     InstallRuleModule(folder, kBrokenResult);
-    for (std::uint8_t breakage = 1; breakage <= 6; ++breakage) {
+    for (std::uint8_t breakage = 1; breakage <= 7; ++breakage) {
         SetSlot(0, kBrokenResult, {breakage});
         ExpectPassedThrough(Run(Input()));
         EXPECT_EQ(GetErrorCode(), kErrIllegalResultData) << int{breakage};

@@ -11,6 +11,7 @@ enum Breakage : std::uint8_t {
     kPartRecord = 4,
     kCapacityAboveBlock = 5,
     kNothingInUse = 6,
+    kFreedBlock = 7,
 };
 }
 
@@ -33,6 +34,7 @@ CANTIVO_RULE_EXPORT std::int32_t QV12Convert(HWND, void* ruleData, HGLOBAL* even
         case kPartRecord: *bytesInUse -= 3; break;
         case kCapacityAboveBlock: *capacity = static_cast<std::int32_t>(GlobalSize(*events)) + 64; break;
         case kNothingInUse: *bytesInUse = 0; break;
+        case kFreedBlock: GlobalFree(*events); break;  // and hands back the old handle
     }
     return 1;
 }

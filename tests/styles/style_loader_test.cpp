@@ -168,6 +168,10 @@ TEST_F(StyleLoader, WindowlessLoadFillsTheStyleAndLeavesTheSettingsAlone) {
     for (std::size_t i = 0; i < kSlotParamBytes; ++i) EXPECT_EQ(humanize.abParams[i], 41 + i);
     EXPECT_EQ(filter->m_aSlots[2].pData[3], 4);
     EXPECT_EQ(filter->m_aSlots[3].wModule, kEmptySlot);
+    for (int i = 0; i < 3; ++i) {  // text with no NUL, empty data, binary data: each ends in zeros
+        const RuleSlot& slot = filter->m_aSlots[i];
+        for (std::size_t k = 0; k < kRuleDataPadding; ++k) EXPECT_EQ(slot.pData[slot.nDataLen + k], 0) << i;
+    }
 
     EXPECT_EQ(Persisted(), settings);
     EXPECT_EQ(filter->m_bBypass, 1u);

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "cantivo/mfx.h"
 #include "tests/support/host_doubles.h"
 #include "tests/win32/plugin_module.h"
@@ -88,6 +92,50 @@ TEST_F(ClassFactory, LockServerHoldsTheModuleUntilBalanced) {
     EXPECT_EQ(factory->LockServer(FALSE), S_OK);  // unmatched
     EXPECT_EQ(plugin.CanUnloadNow(), S_FALSE);
     factory->LockServer(TRUE);
+}
+
+// A plug-in whose path is the full MAX_PATH characters still finds its folder:
+// creating a filter makes that folder current.
+TEST(ClassFactory, PluginAtAPathOfTheFullLengthFindsItsFolder) {
+    char temp[MAX_PATH] = {};
+    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+    std::string folder = std::string(temp) + "cantivo-long-path\\";
+    const std::string top = folder;
+    std::vector<std::string> made;
+    const std::size_t folderLength = MAX_PATH - std::string("QVB20x64.dll").size();
+    while (folder.size() < folderLength) {
+        const std::size_t room = folderLength - folder.size();
+        const std::size_t step = room <= 100 ? room : (room == 101 ? 50 : 100);  // never a step of 1
+        folder += std::string(step - 1, 'x') + "\\";
+        made.push_back(folder);
+    }
+    ASSERT_EQ(folder.size(), folderLength);
+    CreateDirectoryA(top.c_str(), nullptr);
+    for (const std::string& each : made)
+        ASSERT_TRUE(CreateDirectoryA(each.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) << each;
+    const std::string plugin = folder + "QVB20x64.dll";
+    ASSERT_EQ(plugin.size(), static_cast<std::size_t>(MAX_PATH));
+    ASSERT_TRUE(CopyFileA(BesideThisProgram("QVB20x64.dll").c_str(), plugin.c_str(), FALSE)) << GetLastError();
+
+    char before[MAX_PATH + 1] = {};
+    GetCurrentDirectoryA(sizeof before, before);
+    {
+        PluginModule copy(plugin);
+        ASSERT_NE(copy.module, nullptr) << GetLastError();
+        IClassFactory* factory = nullptr;
+        ASSERT_EQ(copy.GetClassObject(CLSID_CantivoFilter, IID_IClassFactory, reinterpret_cast<void**>(&factory)), S_OK);
+        IMfxEventFilter* filter = nullptr;
+        EXPECT_EQ(factory->CreateInstance(nullptr, IID_IMfxEventFilter, reinterpret_cast<void**>(&filter)), S_OK);
+        factory->Release();
+        if (filter) filter->Release();
+        char current[MAX_PATH + 1] = {};
+        GetCurrentDirectoryA(sizeof current, current);
+        EXPECT_EQ(std::string(current) + "\\", folder);
+        SetCurrentDirectoryA(before);
+    }
+    DeleteFileA(plugin.c_str());
+    for (auto step = made.rbegin(); step != made.rend(); ++step) RemoveDirectoryA(step->c_str());
+    RemoveDirectoryA(top.c_str());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ std::string BesideThisProgram(const char* name) {
     return program.substr(0, program.find_last_of('\\') + 1) + name;
 }
 
-PluginModule::PluginModule() : module(LoadLibraryA(BesideThisProgram("QVB20x64.dll").c_str())) {
+PluginModule::PluginModule(const std::string& path) : module(LoadLibraryA(path.c_str())) {
     GetClassObject = reinterpret_cast<decltype(GetClassObject)>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
     CanUnloadNow = reinterpret_cast<decltype(CanUnloadNow)>(reinterpret_cast<void*>(GetProcAddress(module, "DllCanUnloadNow")));
 }

@@ -10,7 +10,8 @@ namespace cantivo::test {
 std::string BesideThisProgram(const char* name);
 
 struct PluginModule {
-    PluginModule();
+    // The built plug-in, or a copy of it elsewhere.
+    explicit PluginModule(const std::string& path = BesideThisProgram("QVB20x64.dll"));
     ~PluginModule();
     PluginModule(const PluginModule&) = delete;
     PluginModule& operator=(const PluginModule&) = delete;
