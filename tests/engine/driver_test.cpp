@@ -190,12 +190,6 @@ TEST_F(Driver, CopyEventsCopiesWithoutStagesAndReportsQueueFailures) {
     EXPECT_EQ(filter->CopyEvents(&in, &out), E_FAIL);
 }
 
-TEST_F(Driver, NotificationsAreAccepted) {
-    EXPECT_EQ(filter->OnStart(0), S_OK);
-    EXPECT_EQ(filter->OnLoop(0, 100), S_OK);
-    EXPECT_EQ(filter->OnStop(100), S_OK);
-}
-
 TEST_F(Driver, DisconnectReleasesServicesSlotsAndBuffer) {
     filter->m_bBypass = 0;
     Run({Note(0, 60, 90, 10)});

@@ -120,14 +120,5 @@ TEST(HostOptions, RefusesBadLinesAndSaysWhy) {
     for (const auto& [args, message] : cases) EXPECT_EQ(ErrorOf(args).substr(0, message.size()), message);
 }
 
-TEST(HostOptions, UsageNamesEveryOption) {
-    const std::string usage = UsageText();
-    for (const char* option : {"--style", "--state", "--save-state", "--depth", "--random", "--mute", "--unmute", "--velocity",
-                               "--expression", "--pan", "--no-wheel", "--no-modulation", "--report", "--piano-roll", "--bars", "--jobs",
-                               "--list-styles", "--com", "--help", "--version", "-o"})
-        EXPECT_NE(usage.find(option), std::string::npos) << option;
-    EXPECT_NE(usage.find(ParameterNameList()), std::string::npos);
-}
-
 }  // namespace
 }  // namespace cantivo::host

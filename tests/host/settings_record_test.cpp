@@ -10,6 +10,7 @@
 #include "styles/windowless_view.h"
 #include "tests/support/message_capture.h"
 #include "tests/support/host_doubles.h"
+#include "tests/support/owned_filter.h"
 #include "tools/host/memory_stream.h"
 #include "tools/cantivo/settings_record.h"
 #include "tools/cantivo/style_choice.h"
@@ -39,10 +40,7 @@ protected:
         host.AddRef();  // the filter releases the host object it is given
         ASSERT_EQ(filter->Connect(&host), S_OK);
     }
-    void TearDown() override {
-        filter->Disconnect();
-        filter->Release();
-    }
+    void TearDown() override { filter->Disconnect(); }
     SettingsBytes Saved() {
         MemoryStream stream;
         EXPECT_EQ(filter->Save(&stream, 1), S_OK);
@@ -54,7 +52,7 @@ protected:
 
     test::MessageCapture messages;
     test::TestHost host;
-    CMFCMidiFilter* filter = new CMFCMidiFilter(&WindowlessView());
+    test::OwnedFilter filter = test::NewFilter(&WindowlessView());
 };
 
 TEST_F(RealFilter, FreshSettingsAreWhatThePageMakesWhenAStyleIsChosen) {

@@ -7,13 +7,22 @@
 
 #include "engine/midi_filter.h"
 #include "engine/module_folder.h"
+#include "engine/persisted_settings.h"
 #include "options/options_settings.h"
 #include "tests/support/message_capture.h"
+#include "tests/support/owned_filter.h"
 #include "tests/support/host_doubles.h"
 #include "tests/support/records.h"
 #include "tests/support/temp_folder.h"
 
 namespace cantivo::test {
+
+// The user's settings, as a stream save holds them.
+inline std::vector<std::uint8_t> PersistedBytes(const CMFCMidiFilter& filter) {
+    std::vector<std::uint8_t> bytes;
+    for (const auto field : PersistedFields(filter)) bytes.insert(bytes.end(), field.begin(), field.end());
+    return bytes;
+}
 
 class FilterFixture : public ::testing::Test {
 protected:
@@ -21,14 +30,11 @@ protected:
         g_Options = OptionsSettings{};
         folder.Touch("R40.DLL");
         SetModuleFolder(folder.Path());
-        filter = new CMFCMidiFilter;
+        filter = NewFilter();
         host.AddRef();  // the filter releases the host object it is given
         ASSERT_EQ(filter->Connect(&host), S_OK);
     }
-    void TearDown() override {
-        filter->Disconnect();
-        filter->Release();
-    }
+    void TearDown() override { filter->Disconnect(); }
 
     // Runs one chunk and returns what the filter put out.
     std::vector<HostEvent> Run(std::vector<HostEvent> events) {
@@ -49,7 +55,7 @@ protected:
     TempFolder folder;
     MessageCapture messages;
     TestHost host;
-    CMFCMidiFilter* filter = nullptr;
+    OwnedFilter filter;
 };
 
 }  // namespace cantivo::test

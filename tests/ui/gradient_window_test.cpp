@@ -13,15 +13,6 @@ using ui::GradientKind;
 
 const CRect kOneByThirtyTwo(0, 0, 1, 32);
 
-TEST(GradientWindow, BitmapHoldsTheRowsTopFirst) {
-    CGradient gradient(32);
-    ASSERT_TRUE(gradient.Create(RGB(250, 10, 10), 2, kOneByThirtyTwo));
-    EXPECT_EQ(gradient.Kind(), GradientKind::kBitmap);
-    const WindowPicture rows(gradient.Bitmap());
-    ASSERT_EQ(rows.Height(), 32);
-    for (int row = 0; row < 32; ++row) EXPECT_EQ(rows.At(0, row), ui::GradientRowColour(RGB(250, 10, 10), 2, row));
-}
-
 TEST(GradientWindow, SolidBrushWhereNoGradientCanShow) {
     CGradient lowColour(8);
     EXPECT_FALSE(lowColour.Create(RGB(210, 210, 210), -3, kOneByThirtyTwo));
