@@ -96,7 +96,7 @@ TEST_F(ClassFactory, LockServerHoldsTheModuleUntilBalanced) {
 
 // A plug-in whose path is the full MAX_PATH characters still finds its folder:
 // creating a filter makes that folder current.
-TEST(ClassFactory, PluginAtAPathOfTheFullLengthFindsItsFolder) {
+TEST(PluginFolder, APluginAtAPathOfTheFullLengthFindsItsFolder) {
     char temp[MAX_PATH] = {};
     ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
     std::string folder = std::string(temp) + "cantivo-long-path\\";
