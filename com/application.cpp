@@ -13,7 +13,7 @@ BOOL CMFCSampleApp::InitInstance() {
     if (!CWinApp::InitInstance()) return FALSE;
     ui::SetOutOfMemoryReporter([] { ReportError(kErrNoMemory); });
     const ModulePaths paths = ModulePathsFor(platform::ThisModuleFilePath());
-    helpFile_ = paths.helpFile;
+    m_strHelpFilePath = paths.helpFile;
     SetModuleFolder(paths.folder);
     return TRUE;
 }

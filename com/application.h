@@ -2,8 +2,6 @@
 // finds the folder the plug-in file sits in.
 #pragma once
 
-#include <string>
-
 #include "ui/framework/win_app.h"
 
 namespace cantivo {
@@ -12,11 +10,6 @@ class CMFCSampleApp : public ui::CWinApp {
 public:
     // Nonzero on success; zero makes the DLL refuse to load.
     BOOL InitInstance() override;
-
-    const std::string& HelpFilePath() const { return helpFile_; }
-
-private:
-    std::string helpFile_;
 };
 
 extern CMFCSampleApp theApp;

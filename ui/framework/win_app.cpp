@@ -23,6 +23,16 @@ int CWinApp::ExitInstance() {
     return 0;
 }
 
+BOOL CWinApp::HtmlHelp(HWND owner, DWORD_PTR data, UINT command) {
+    using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+    static const HtmlHelpFunction htmlHelp = [] {
+        HMODULE control = LoadLibraryA("hhctrl.ocx");
+        return control ? reinterpret_cast<HtmlHelpFunction>(GetProcAddress(control, "HtmlHelpA")) : nullptr;
+    }();
+    if (htmlHelp == nullptr || m_strHelpFilePath.empty()) return FALSE;
+    return htmlHelp(owner, m_strHelpFilePath.c_str(), command, data) != nullptr;
+}
+
 CWinApp* AfxGetApp() { return g_app; }
 
 BOOL AfxDllMain(HINSTANCE instance, DWORD reason) {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace cantivo::ui {
 
 class CWinApp {
@@ -18,7 +20,12 @@ public:
     virtual BOOL InitInstance();
     virtual int ExitInstance();
 
+    // Opens the help file through HTML Help, which is loaded on first use so
+    // that a system without it still loads the plug-in. False when it cannot.
+    BOOL HtmlHelp(HWND owner, DWORD_PTR data, UINT command);
+
     HINSTANCE m_hInstance = nullptr;
+    std::string m_strHelpFilePath;
 };
 
 CWinApp* AfxGetApp();
