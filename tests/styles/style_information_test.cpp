@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "styles/style_information.h"
+
+namespace cantivo::test {
+namespace {
+
+template <std::size_t N>
+void SetField(char (&field)[N], const std::string& text) {
+    std::memset(field, 0, N);
+    std::memcpy(field, text.data(), std::min(N, text.size()));
+}
+
+struct RangeCase {
+    std::int16_t low;
+    std::int16_t high;
+    const char* shown;
+};
+
+class NumberRange : public testing::TestWithParam<RangeCase> {};
+
+TEST_P(NumberRange, ShowsOneNumberOrBoth) {
+    EXPECT_EQ(NumberRangeText(GetParam().low, GetParam().high), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bounds, NumberRange,
+                         testing::Values(RangeCase{120, 120, "120"}, RangeCase{100, 140, "100...140"},
+                                         RangeCase{-5, 10, "-5...10"}, RangeCase{-32768, 32767, "-32768...32767"}));
+
+class NoteValueRange : public testing::TestWithParam<RangeCase> {};
+
+TEST_P(NoteValueRange, NamesEachBound) {
+    EXPECT_EQ(NoteValueRangeText(GetParam().low, GetParam().high), GetParam().shown);
+}
+
+// Every threshold and the value just below it, and durations below 0, which
+// take the shortest name.
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, NoteValueRange,
+    testing::Values(RangeCase{30, 120, "1/4...1/1"}, RangeCase{29, 29, "1/4T"}, RangeCase{1, 1, "1/64T"},
+                    RangeCase{5000, 5000, "8/1"}, RangeCase{125, 200, "1/1...1/1"}, RangeCase{999, 1000, "7/1...8/1"},
+                    RangeCase{799, 800, "6/1...7/1"}, RangeCase{699, 700, "5/1...6/1"}, RangeCase{599, 600, "4/1...5/1"},
+                    RangeCase{499, 500, "3/1...4/1"}, RangeCase{379, 380, "2/1...3/1"}, RangeCase{249, 250, "1/1...2/1"},
+                    RangeCase{119, 120, "1/2...1/1"}, RangeCase{59, 60, "1/4...1/2"}, RangeCase{21, 22, "1/8...1/4T"},
+                    RangeCase{14, 15, "1/8T...1/8"}, RangeCase{10, 11, "1/16...1/8T"}, RangeCase{6, 7, "1/16T...1/16"},
+                    RangeCase{4, 5, "1/32...1/16T"}, RangeCase{3, 4, "1/32T...1/32"}, RangeCase{2, 3, "1/64...1/32T"},
+                    RangeCase{0, 2, "1/64T...1/64"}, RangeCase{-1, 0, "1/64T...1/64T"},
+                    RangeCase{-32768, -32768, "1/64T"}));
+
+class Requirements : public testing::Test {
+protected:
+    Requirements() {
+        header_.nTempoMin = 100;
+        header_.nTempoMax = 140;
+        header_.nDurationMin = 30;
+        header_.nDurationMax = 120;
+        header_.nVelocityMin = 40;
+        header_.nVelocityMax = 40;
+        header_.nExpressionMin = -5;
+        header_.nExpressionMax = 10;
+        header_.nNotesMin = 36;
+        header_.nNotesMax = 96;
+        header_.nTimeBase = 480;
+        SetField(header_.szScoreType, "Piano");
+        SetField(header_.szPhraseMark, "Ctrl 100");
+        SetField(header_.szMeter, "4/4");
+        SetField(header_.szNotesGen, "None");
+        SetField(header_.szSoloTransf, "Octave up");
+        SetField(header_.szNotesDel, "Ghosts");
+        SetField(header_.szNotesDec, "Grace");
+        SetField(header_.szTestExamples, "0123456789abcdefNEXT");  // fills the field, no NUL
+    }
+
+    StyleFileHeader header_ = BlankStyleHeader();
+};
+
+TEST_F(Requirements, EachControlInTurnWithItsText) {
+    const std::vector<std::pair<int, std::string>> expected{
+        {1105, "100...140"}, {1106, "1/4...1/1"}, {1107, "40"},         {1108, "-5...10"},
+        {1109, "Piano"},     {1110, "Ctrl 100"},  {1111, "36...96"},    {1112, "480"},
+        {1113, "4/4"},       {1114, "None"},      {1115, "Octave up"},  {1116, "Ghosts"},
+        {1117, "Grace"},     {1118, "0123456789abcdef"},
+    };
+    EXPECT_EQ(StyleRequirementTexts(header_), expected);
+}
+
+TEST_F(Requirements, TimeBaseZeroIsIndifferent) {
+    header_.nTimeBase = 0;
+    const auto texts = StyleRequirementTexts(header_);
+    const auto timeBase = std::find_if(texts.begin(), texts.end(), [](const auto& t) { return t.first == 1112; });
+    ASSERT_NE(timeBase, texts.end());
+    EXPECT_EQ(timeBase->second, "Indifferent");
+}
+
+struct DescriptionCase {
+    const char* name;
+    std::string description;
+    std::string text;
+    std::string label;
+    std::vector<std::pair<int, int>> presets;
+};
+
+class Description : public testing::TestWithParam<DescriptionCase> {};
+
+TEST_P(Description, SplitsTextPresetsAndLabel) {
+    StyleFileHeader header = BlankStyleHeader();
+    SetField(header.szDescription, GetParam().description);
+    const StyleDescription parsed = ParseStyleDescription(header);
+    EXPECT_EQ(parsed.text, GetParam().text);
+    EXPECT_EQ(parsed.variableLabel, GetParam().label);
+    EXPECT_EQ(parsed.axisPresets, GetParam().presets);
+}
+
+using Presets = std::vector<std::pair<int, int>>;
+
+INSTANTIATE_TEST_SUITE_P(
+    Descriptions, Description,
+    testing::Values(
+        DescriptionCase{"Plain", "A gentle swing.", "A gentle swing.", "Variable", {}},
+        DescriptionCase{"PresetsAndLabel", "Warm swing%1253$Feel", "Warm swing", "Feel", Presets{{0, 0}, {1, 1}, {2, 4}, {3, 2}}},
+        DescriptionCase{"ZeroDigit", "T%0234", "T", "Variable", Presets{{1, 1}, {2, 2}, {3, 3}}},
+        DescriptionCase{"EightDigit", "T%1834", "T", "Variable", Presets{{0, 0}, {2, 2}, {3, 3}}},
+        DescriptionCase{"Letter", "T%12x7", "T", "Variable", Presets{{0, 0}, {1, 1}, {3, 6}}},
+        DescriptionCase{"LabelFirst", "Intro$Label %1111 kept", "Intro", "Label %1111 kept", {}},
+        DescriptionCase{"TwoGroups", "%1111%2345$L", "", "L", Presets{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 2}, {2, 3}, {3, 4}}},
+        DescriptionCase{"TextAfterGroup", "T%7777 then $L", "T", "Variable", Presets{{0, 6}, {1, 6}, {2, 6}, {3, 6}}},
+        DescriptionCase{"GroupCutShort", "T%12", "T", "Variable", Presets{{0, 0}, {1, 1}}},
+        DescriptionCase{"MarkAtEnd", "T%", "T", "Variable", {}},
+        DescriptionCase{"FullFieldNoNul", std::string(kDescriptionBytes + 8, 'x'), std::string(kDescriptionBytes, 'x'), "Variable", {}}),
+    [](const testing::TestParamInfo<DescriptionCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace cantivo::test
