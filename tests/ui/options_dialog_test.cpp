@@ -13,13 +13,13 @@
 #include "platform/registry.h"
 #include "resources/resource.h"
 #include "tests/support/message_capture.h"
+#include "tests/support/options_registry.h"
 #include "ui/options/options_dialog.h"
 
 namespace cantivo::test {
 namespace {
 
 using platform::RegistryKey;
-using platform::RegistryRoot;
 
 // The script a test plays in the modal dialog once it shows; the dialog is
 // cancelled after it if the script left it open.
@@ -54,20 +54,8 @@ std::string Text(HWND dialog, int id) {
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(Item(dialog, id)) != FALSE; }
 
-// These tests own HKCU\Software\KELMAR of their screen's registry.
-class OptionsDialog : public ::testing::Test {
+class OptionsDialog : public OptionsRegistryTest {
 protected:
-    void SetUp() override {
-        platform::DeleteRegistryTree(RegistryRoot::CurrentUser, "Software\\KELMAR");
-        g_Options = OptionsSettings{};
-    }
-    void TearDown() override { platform::DeleteRegistryTree(RegistryRoot::CurrentUser, "Software\\KELMAR"); }
-
-    static void Put(const char* name, std::uint32_t value) {
-        RegistryKey::Create(RegistryRoot::CurrentUser, kOptionsKeyPath).SetDword(name, value);
-    }
-    static RegistryKey Stored() { return RegistryKey::Open(RegistryRoot::CurrentUser, kOptionsKeyPath); }
-
     // What the page's "Options..." does, with `script` played in the dialog.
     static void Open(std::function<void(HWND)> script) {
         g_script = &script;
