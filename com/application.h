@@ -1,5 +1,5 @@
 // The plug-in's application object: it lives while the DLL is loaded and
-// finds the folder the plug-in file sits in.
+// finds the folder the plug-in file sits in and loads the user's Options.
 #pragma once
 
 #include "ui/framework/win_app.h"

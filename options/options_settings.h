@@ -2,6 +2,7 @@
 // One set per loaded plug-in, read by the engine on every run.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace cantivo {
@@ -27,6 +28,20 @@ struct OptionsSettings {
 };
 
 extern OptionsSettings g_Options;
+
+// The thinning settings as five pairs of a switch and the smallest change kept.
+struct ThinningPair {
+    std::int32_t OptionsSettings::*on;
+    std::int32_t OptionsSettings::*threshold;
+};
+enum ThinningPairIndex { kThinTempo, kThinExpression, kThinWheel, kThinModulation, kThinPan, kThinningKinds };
+inline constexpr std::array<ThinningPair, kThinningKinds> kThinningPairs = {{
+    {&OptionsSettings::BITmp, &OptionsSettings::ITmp},
+    {&OptionsSettings::BIVol, &OptionsSettings::IVol},
+    {&OptionsSettings::BIPch, &OptionsSettings::IPch},
+    {&OptionsSettings::BIModW, &OptionsSettings::IModW},
+    {&OptionsSettings::BIPan, &OptionsSettings::IPan},
+}};
 
 constexpr const char* kOptionsKeyPath = "Software\\KELMAR\\QVB20x64\\Options";
 

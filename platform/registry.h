@@ -43,4 +43,10 @@ private:
 // Removes a key with everything below it.
 bool DeleteRegistryTree(RegistryRoot root, const std::string& path);
 
+// Makes what is stored under HKEY_CURRENT_USER last beyond this process, as
+// the Windows registry does by itself. On POSIX it is the user's settings file
+// $XDG_CONFIG_HOME/cantivo/registry (else ~/.config/cantivo/registry), read
+// now and written again after every change. Call it before any other use.
+void KeepCurrentUserBetweenRuns();
+
 }  // namespace cantivo::platform

@@ -1,24 +1,22 @@
 #include "platform/registry.h"
 
-#include <strings.h>
+#include <unistd.h>
 
-#include <map>
-#include <memory>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
+#include <sstream>
+
+#include "platform/posix/registry_text.h"
 
 namespace cantivo::platform {
 
 namespace {
 
-struct Caseless {
-    bool operator()(const std::string& a, const std::string& b) const { return strcasecmp(a.c_str(), b.c_str()) < 0; }
-};
+using Node = RegistryNode;
 
-// One key of the process-wide store; values keep their raw bytes.
-struct Node {
-    std::map<std::string, std::unique_ptr<Node>, Caseless> subkeys;
-    std::map<std::string, std::vector<std::uint8_t>, Caseless> values;
-};
+constexpr std::uintmax_t kMaxSettingsFileBytes = 1 << 20;
 
 std::mutex& StoreLock() {
     static std::mutex lock;
@@ -37,6 +35,38 @@ Node& RootNode(RegistryRoot root) {
     return roots[static_cast<int>(root)];
 }
 
+// Where HKEY_CURRENT_USER is kept between runs; empty while it lives in memory only.
+std::filesystem::path& SettingsFile() {
+    static std::filesystem::path path;
+    return path;
+}
+
+std::filesystem::path UserSettingsFile() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && *config == '/') return std::filesystem::path(config) / "cantivo" / "registry";
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home == '/') return std::filesystem::path(home) / ".config" / "cantivo" / "registry";
+    return {};
+}
+
+// Written whole to a file of its own and renamed over the old one, so that a
+// program reading meanwhile sees one or the other.
+void SaveCurrentUser() {
+    const std::filesystem::path& path = SettingsFile();
+    if (path.empty()) return;
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    std::filesystem::path temporary = path;
+    temporary += ".new-" + std::to_string(getpid());
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << RegistryText(RootNode(RegistryRoot::CurrentUser));
+        if (!out.flush()) return;
+    }
+    std::filesystem::rename(temporary, path, error);
+    if (error) std::filesystem::remove(temporary, error);
+}
+
 template <typename F>
 void ForEachName(const std::string& path, F&& visit) {
     std::string name;
@@ -50,7 +80,7 @@ void ForEachName(const std::string& path, F&& visit) {
     }
 }
 
-Node* Walk(Node* start, const std::string& path, bool create) {
+Node* Walk(Node* start, const std::string& path, bool create, bool* created = nullptr) {
     Node* node = start;
     ForEachName(path, [&](const std::string& name) {
         auto found = node->subkeys.find(name);
@@ -60,6 +90,7 @@ Node* Walk(Node* start, const std::string& path, bool create) {
                 return false;
             }
             found = node->subkeys.emplace(name, std::make_unique<Node>()).first;
+            if (created) *created = true;
         }
         node = found->second.get();
         return true;
@@ -86,7 +117,10 @@ RegistryKey RegistryKey::Open(RegistryRoot root, const std::string& path) {
 
 RegistryKey RegistryKey::Create(RegistryRoot root, const std::string& path) {
     std::lock_guard guard(StoreLock());
-    return RegistryKey(Walk(&RootNode(root), path, true));
+    bool created = false;
+    Node* node = Walk(&RootNode(root), path, true, &created);
+    if (created) SaveCurrentUser();
+    return RegistryKey(node);
 }
 
 RegistryKey RegistryKey::Open(const std::string& subkey) const {
@@ -96,7 +130,10 @@ RegistryKey RegistryKey::Open(const std::string& subkey) const {
 
 RegistryKey RegistryKey::Create(const std::string& subkey) const {
     std::lock_guard guard(StoreLock());
-    return RegistryKey(handle_ ? Walk(static_cast<Node*>(handle_), subkey, true) : nullptr);
+    bool created = false;
+    Node* node = handle_ ? Walk(static_cast<Node*>(handle_), subkey, true, &created) : nullptr;
+    if (created) SaveCurrentUser();
+    return RegistryKey(node);
 }
 
 std::optional<std::uint32_t> RegistryKey::QueryDword(const std::string& name) const {
@@ -119,6 +156,7 @@ bool RegistryKey::SetBinary(const std::string& name, const std::vector<std::uint
     std::lock_guard guard(StoreLock());
     if (!handle_) return false;
     static_cast<Node*>(handle_)->values[name] = bytes;
+    SaveCurrentUser();
     return true;
 }
 
@@ -135,7 +173,21 @@ bool DeleteRegistryTree(RegistryRoot root, const std::string& path) {
     const auto split = path.find_last_of('\\');
     Node* parent = split == std::string::npos ? &RootNode(root) : Walk(&RootNode(root), path.substr(0, split), false);
     const std::string name = split == std::string::npos ? path : path.substr(split + 1);
-    return parent && parent->subkeys.erase(name) > 0;
+    if (!parent || parent->subkeys.erase(name) == 0) return false;
+    SaveCurrentUser();
+    return true;
+}
+
+void KeepCurrentUserBetweenRuns() {
+    std::lock_guard guard(StoreLock());
+    SettingsFile() = UserSettingsFile();
+    std::error_code error;
+    const auto size = std::filesystem::file_size(SettingsFile(), error);
+    if (SettingsFile().empty() || error || size > kMaxSettingsFileBytes) return;
+    std::ifstream in(SettingsFile(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    ReadRegistryText(text.str(), RootNode(RegistryRoot::CurrentUser));
 }
 
 }  // namespace cantivo::platform

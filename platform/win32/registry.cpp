@@ -102,4 +102,7 @@ bool DeleteRegistryTree(RegistryRoot root, const std::string& path) {
     return RegDeleteTreeA(RootKey(root), path.c_str()) == ERROR_SUCCESS;
 }
 
+// The registry keeps itself.
+void KeepCurrentUserBetweenRuns() {}
+
 }  // namespace cantivo::platform

@@ -8,6 +8,9 @@ if(NOT EXISTS "${NATIVE}")
 endif()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
+# Both hosts run with the Options of an empty registry: the native one's
+# settings file lies in WORK.
+execute_process(COMMAND ${RUN} reg delete "HKCU\\Software\\KELMAR" /f OUTPUT_QUIET ERROR_QUIET)
 
 function(compare name)
   execute_process(COMMAND ${NATIVE} ${EXAMPLE} --style ${STYLE} ${ARGN} -o ${WORK}/${name}-native.mid

@@ -87,6 +87,30 @@ TEST(HostOptions, AStateFileChoosesTheStyleAndTheReportAloneIsEnough) {
     EXPECT_TRUE(o.output.empty());
 }
 
+TEST(HostOptions, OptionsForOneRunAreHandedOnToEachFileOfABatch) {
+    EXPECT_FALSE(Parsed({"in.mid", "--style", "a/b", "-o", "x"}).optionsOverrides.Any());
+    const HostOptions o = Parsed({"in.mid", "--style", "a/b", "-o", "x", "--thin", "wheel=8", "--thin=tempo=off",
+                                  "--expression-controller", "74", "--phrase-controller", "0", "--phrase-threshold", "3"});
+    const OptionsOverrides& changed = o.optionsOverrides;
+    EXPECT_TRUE(changed.Any());
+    EXPECT_EQ(changed.thinning, (std::array<std::optional<std::int32_t>, 5>{0, std::nullopt, 8, std::nullopt, std::nullopt}));
+    EXPECT_EQ(changed.expressionController, 74);
+    EXPECT_EQ(changed.phraseController, 0);
+    EXPECT_EQ(changed.phraseThreshold, 3);
+    EXPECT_EQ(o.settingArguments,
+              (std::vector<std::string>{"--style", "a/b", "--thin", "wheel=8", "--thin", "tempo=off",
+                                        "--expression-controller", "74", "--phrase-controller", "0",
+                                        "--phrase-threshold", "3"}));
+}
+
+TEST(HostOptions, TheOptionsCommandTakesAssignmentsOnly) {
+    EXPECT_EQ(Parsed({"options"}).action, HostAction::kOptions);
+    const HostOptions o = Parsed({"options", "Ctrl=5", "IVol=x"});
+    EXPECT_EQ(o.action, HostAction::kOptions);
+    EXPECT_EQ(o.optionAssignments, (std::vector<std::string>{"Ctrl=5", "IVol=x"}));
+    EXPECT_EQ(Parsed({"options", "Ctrl=5", "--help"}).action, HostAction::kHelp);
+}
+
 TEST(HostOptions, RefusesBadLinesAndSaysWhy) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--bogus"}, "unknown option '--bogus'"},
@@ -116,6 +140,14 @@ TEST(HostOptions, RefusesBadLinesAndSaysWhy) {
         {{"--style", "a/b", "-o", "x"}, "no input file given"},
         {{"in.mid", "-o", "x"}, "no style chosen: give --style FOLDER/NAME, --style FILE.cnv or --state FILE"},
         {{"in.mid", "--style", "a/b"}, "nothing to do: give -o OUTPUT, --report or --piano-roll FILE"},
+        {{"in.mid", "--style", "a/b", "-o", "x", "--thin", "wheel=1"}, "--thin: expected an integer 2..64, got '1'"},
+        {{"in.mid", "--style", "a/b", "-o", "x", "--thin", "pan=65"}, "--thin: expected an integer 2..64, got '65'"},
+        {{"in.mid", "--style", "a/b", "-o", "x", "--thin", "loud=4"}, "--thin: expected KIND=N or KIND=off"},
+        {{"in.mid", "--style", "a/b", "-o", "x", "--expression-controller", "5"},
+         "--expression-controller: expected 7, 11, 2 or 74, got '5'"},
+        {{"in.mid", "--style", "a/b", "-o", "x", "--phrase-controller", "128"},
+         "--phrase-controller: expected an integer 0..127, got '128'"},
+        {{"options", "Ctrl"}, "options: expected NAME=VALUE, got 'Ctrl'"},
     };
     for (const auto& [args, message] : cases) EXPECT_EQ(ErrorOf(args).substr(0, message.size()), message);
 }

@@ -4,6 +4,7 @@
 
 #include "options/options_settings.h"
 #include "platform/registry.h"
+#include "tests/support/options_registry.h"
 
 namespace cantivo {
 namespace {
@@ -11,19 +12,7 @@ namespace {
 using platform::RegistryKey;
 using platform::RegistryRoot;
 
-// These tests own HKCU\Software\KELMAR; under Wine they share one registry.
-class Options : public ::testing::Test {
-protected:
-    void SetUp() override {
-        platform::DeleteRegistryTree(RegistryRoot::CurrentUser, "Software\\KELMAR");
-        g_Options = OptionsSettings{};
-    }
-    void TearDown() override { platform::DeleteRegistryTree(RegistryRoot::CurrentUser, "Software\\KELMAR"); }
-
-    static void Put(const char* name, std::uint32_t value) {
-        RegistryKey::Create(RegistryRoot::CurrentUser, kOptionsKeyPath).SetDword(name, value);
-    }
-};
+using Options = test::OptionsRegistryTest;
 
 TEST_F(Options, StartValuesTurnEveryThinningOff) {
     EXPECT_EQ(OptionsSettings{}, (OptionsSettings{11, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
@@ -32,7 +21,7 @@ TEST_F(Options, StartValuesTurnEveryThinningOff) {
 TEST_F(Options, EmptyRegistryGivesTheDefaultsAndCreatesTheKey) {
     LoadOptionsSettings();
     EXPECT_EQ(g_Options, (OptionsSettings{11, 50, 0, 1, 2, 1, 2, 1, 2, 1, 5, 1, 5}));
-    RegistryKey key = RegistryKey::Open(RegistryRoot::CurrentUser, kOptionsKeyPath);
+    RegistryKey key = Stored();
     ASSERT_TRUE(key);
     EXPECT_TRUE(key.ValueNames().empty());
 }
@@ -72,7 +61,7 @@ TEST_F(Options, SaveWritesExactlyTheTwelveValues) {
     g_Options.IPan = 17;
     g_Options.BITmp = 0;
     SaveOptionsSettings();
-    RegistryKey key = RegistryKey::Open(RegistryRoot::CurrentUser, kOptionsKeyPath);
+    RegistryKey key = Stored();
     auto names = key.ValueNames();
     std::sort(names.begin(), names.end());
     const std::vector<std::string> expected = {"BIModW", "BIPan", "BIPch", "BIVol", "Ctrl", "IModW",

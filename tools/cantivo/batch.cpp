@@ -17,6 +17,7 @@
 #include "platform/files.h"
 #include "tools/cantivo/child_processes.h"
 #include "tools/cantivo/report_json.h"
+#include "tools/cantivo/run_options.h"
 
 namespace cantivo::host {
 
@@ -171,11 +172,13 @@ Totals Count(const std::vector<BatchFile>& files) {
     return totals;
 }
 
-std::string TextSummary(const std::vector<BatchFile>& files, bool withReports) {
+std::string TextSummary(const std::vector<BatchFile>& files, const OptionsSettings* withReports) {
     std::string text;
-    if (withReports)
+    if (withReports) {
         for (const BatchFile& file : files)
             if (file.report) text += "== " + file.input + "\n" + FormatReport(*file.report);
+        text += "Options: " + OptionsLine(*withReports) + "\n";
+    }
     const Totals totals = Count(files);
     text += "Processed " + std::to_string(totals.done) + " of " + std::to_string(files.size()) + " files, " +
             std::to_string(totals.notesChanged) + " notes changed\n";
@@ -187,7 +190,7 @@ std::string TextSummary(const std::vector<BatchFile>& files, bool withReports) {
     return text;
 }
 
-std::string JsonSummary(const std::vector<BatchFile>& files) {
+std::string JsonSummary(const std::vector<BatchFile>& files, const OptionsSettings& options) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const BatchFile& file : files) {
         nlohmann::ordered_json entry = {{"input", file.input}, {"output", file.output}};
@@ -202,6 +205,7 @@ std::string JsonSummary(const std::vector<BatchFile>& files) {
     }
     const Totals totals = Count(files);
     return JsonText({{"files", list},
+                     {"options", OptionsJson(options)},
                      {"summary",
                       {{"files", files.size()},
                        {"done", totals.done},
@@ -262,8 +266,11 @@ int RunBatch(const HostOptions& options, const std::string& program) {
     BatchRun run(options, program);
     run.Run();
     const auto& files = run.Files();
-    std::cout << (options.report == ReportFormat::kJson ? JsonSummary(files)
-                                                        : TextSummary(files, options.report == ReportFormat::kText));
+    // Each file's run loaded the same settings.
+    const OptionsSettings inForce = OptionsInForce(options.optionsOverrides);
+    std::cout << (options.report == ReportFormat::kJson
+                      ? JsonSummary(files, inForce)
+                      : TextSummary(files, options.report == ReportFormat::kText ? &inForce : nullptr));
     const bool anyRefused = Count(files).refused > 0;
     return std::cout.flush() && !anyRefused ? 0 : 1;
 }

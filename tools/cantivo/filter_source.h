@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cantivo/mfx.h"
+#include "options/options_settings.h"
 
 namespace cantivo::host {
 
@@ -18,7 +19,14 @@ public:
     virtual IMfxEventFilter& Filter() = 0;
 };
 
+// The Options settings the filter is to run with; `changed` when they are not
+// the ones the user saved.
+struct FilterOptions {
+    OptionsSettings settings;
+    bool changed = false;
+};
+
 // None when the filter cannot be had; `problem` then says why.
-std::unique_ptr<FilterSource> ObtainFilter(bool useCom, std::string& problem);
+std::unique_ptr<FilterSource> ObtainFilter(bool useCom, const FilterOptions& options, std::string& problem);
 
 }  // namespace cantivo::host

@@ -1,6 +1,7 @@
 // The native build links the portable core and constructs its filter; the
 // host still reaches it only through IMfxEventFilter and QueryInterface.
 #include "engine/midi_filter.h"
+#include "options/options_settings.h"
 #include "styles/windowless_view.h"
 #include "tools/cantivo/filter_source.h"
 
@@ -20,11 +21,13 @@ private:
 
 }  // namespace
 
-std::unique_ptr<FilterSource> ObtainFilter(bool useCom, std::string& problem) {
+std::unique_ptr<FilterSource> ObtainFilter(bool useCom, const FilterOptions& options, std::string& problem) {
     if (useCom) {
         problem = "--com needs the Windows build, which takes the filter from QVB20x64.dll";
         return nullptr;
     }
+    // The core is linked in: its settings are ours to set.
+    g_Options = options.settings;
     return std::make_unique<CoreFilter>();
 }
 

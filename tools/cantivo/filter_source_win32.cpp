@@ -2,8 +2,11 @@
 // QVB20x64.dll, either straight from its class factory or through COM.
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/files.h"
 #include "tools/cantivo/filter_source.h"
+#include "tools/cantivo/options_override_win32.h"
 
 namespace cantivo::host {
 
@@ -118,7 +121,13 @@ std::unique_ptr<FilterSource> Opened(std::string& problem) {
 
 }  // namespace
 
-std::unique_ptr<FilterSource> ObtainFilter(bool useCom, std::string& problem) {
+std::unique_ptr<FilterSource> ObtainFilter(bool useCom, const FilterOptions& options, std::string& problem) {
+    // The plug-in loads its Options as it loads, so the run's own are needed only until then.
+    std::optional<OptionsOverride> runOptions;
+    if (options.changed && !runOptions.emplace(options.settings).Active()) {
+        problem = "the Options of this run could not be handed to the plug-in";
+        return nullptr;
+    }
     return useCom ? Opened<RegisteredFilter>(problem) : Opened<PluginFilter>(problem);
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <iterator>
 #include <functional>
 #include <map>
 #include <set>
@@ -88,10 +90,34 @@ ReportFormat Report(const std::string& option, const std::string& text) {
     throw OptionError(option + ": expected text or json, got '" + text + "'");
 }
 
+constexpr const char* kThinningKindNames[] = {"tempo", "expression", "wheel", "modulation", "pan"};
+
+// KIND=N or KIND=off of --thin.
+void SetThinning(OptionsOverrides& overrides, const std::string& option, const std::string& text) {
+    const auto equals = text.find('=');
+    const std::string kind = text.substr(0, equals);
+    const auto* found = std::find(std::begin(kThinningKindNames), std::end(kThinningKindNames), kind);
+    if (equals == std::string::npos || found == std::end(kThinningKindNames))
+        throw OptionError(option + ": expected KIND=N or KIND=off, KIND one of tempo, expression, wheel, modulation, "
+                                   "pan; got '" + text + "'");
+    const std::string value = text.substr(equals + 1);
+    overrides.thinning[found - std::begin(kThinningKindNames)] =
+        value == "off" ? 0 : static_cast<std::int32_t>(Number(option, value, kMinThinning, kMaxThinning));
+}
+
+std::uint8_t ExpressionController(const std::string& option, const std::string& text) {
+    const auto value = Number(option, text, 0, kMaxController);
+    if (value != 7 && value != 11 && value != 2 && value != 74)
+        throw OptionError(option + ": expected 7, 11, 2 or 74, got '" + text + "'");
+    return static_cast<std::uint8_t>(value);
+}
+
 // What each file of a batch is run with.
-const std::set<std::string> kSettingOptions = {"--style",      "--state", "--depth",      "--random",
-                                               "--mute",       "--unmute", "--velocity",  "--expression",
-                                               "--pan",        "--no-wheel", "--no-modulation", "--com"};
+const std::set<std::string> kSettingOptions = {
+    "--style",      "--state",         "--depth", "--random", "--mute",
+    "--unmute",     "--velocity",      "--expression", "--pan", "--no-wheel",
+    "--no-modulation", "--com",        "--thin",  "--expression-controller", "--phrase-controller",
+    "--phrase-threshold"};
 
 using ValueHandler = std::function<void(HostOptions&, const std::string& option, const std::string& value)>;
 using FlagHandler = std::function<void(HostOptions&)>;
@@ -137,6 +163,22 @@ const std::map<std::string, ValueHandler>& ValueOptions() {
          [](HostOptions& o, const std::string& option, const std::string& v) {
              o.pan = static_cast<std::uint8_t>(Number(option, v, kMaxInitialValue));
          }},
+        {"--thin",
+         [](HostOptions& o, const std::string& option, const std::string& v) {
+             SetThinning(o.optionsOverrides, option, v);
+         }},
+        {"--expression-controller",
+         [](HostOptions& o, const std::string& option, const std::string& v) {
+             o.optionsOverrides.expressionController = ExpressionController(option, v);
+         }},
+        {"--phrase-controller",
+         [](HostOptions& o, const std::string& option, const std::string& v) {
+             o.optionsOverrides.phraseController = static_cast<std::uint8_t>(Number(option, v, 0, kMaxController));
+         }},
+        {"--phrase-threshold",
+         [](HostOptions& o, const std::string& option, const std::string& v) {
+             o.optionsOverrides.phraseThreshold = static_cast<std::int32_t>(Number(option, v, 0, INT32_MAX));
+         }},
     };
     return options;
 }
@@ -166,9 +208,31 @@ void CheckRun(const HostOptions& options) {
         throw OptionError("--save-state needs a style of the library (FOLDER/NAME), not a style file");
 }
 
+// `options NAME=VALUE...`
+ParsedCommandLine OptionsCommand(const std::vector<std::string>& assignments) {
+    HostOptions options;
+    options.action = HostAction::kOptions;
+    for (const std::string& arg : assignments) {
+        if (arg == "-h" || arg == "--help") {
+            options.action = HostAction::kHelp;
+            return {options, {}};
+        }
+        if (arg.find('=') == std::string::npos || arg.front() == '=')
+            return {std::nullopt, "options: expected NAME=VALUE, got '" + arg + "'"};
+        options.optionAssignments.push_back(arg);
+    }
+    return {options, {}};
+}
+
 }  // namespace
 
+bool OptionsOverrides::Any() const {
+    return expressionController || phraseController || phraseThreshold ||
+           std::any_of(thinning.begin(), thinning.end(), [](const auto& kind) { return kind.has_value(); });
+}
+
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    if (!args.empty() && args.front() == "options") return OptionsCommand({args.begin() + 1, args.end()});
     HostOptions options;
     bool helpAsked = false;
     try {
@@ -224,6 +288,7 @@ std::string UsageText() {
     return "usage: cantivo INPUT.mid --style FOLDER/NAME [-o OUTPUT.mid] [options]\n"
            "       cantivo INPUT.mid --state qvb20.sta [-o OUTPUT.mid] [options]\n"
            "       cantivo INPUT.mid... | FOLDER --style FOLDER/NAME -o OUTPUT_FOLDER [-j N] [options]\n"
+           "       cantivo options [NAME=VALUE...]\n"
            "       cantivo --list-styles | --help | --version\n"
            "\n"
            "Runs every track of a Standard MIDI File through the Cantivo filter with a style\n"
@@ -253,14 +318,22 @@ std::string UsageText() {
            "                         velocity and controller lanes\n"
            "  --bars A-B             the bars the piano roll draws (from 1)\n"
            "  --list-styles          list the style folders and their styles\n"
+           "  --thin KIND=N|off      for this run, thin KIND (tempo, expression, wheel,\n"
+           "                         modulation, pan) keeping changes of N (2..64), or not\n"
+           "  --expression-controller N  for this run, Expression* on controller 7, 11, 2\n"
+           "                         or 74\n"
+           "  --phrase-controller N  for this run, phrase markers on controller N (0..127)\n"
+           "  --phrase-threshold N   for this run, the phrase threshold PhrT\n"
            "  --com                  (Windows) create the filter with CoCreateInstance;\n"
            "                         needs 'regsvr32 QVB20x64.dll' first\n"
            "  -h, --help             this text\n"
            "  --version              the program's version\n"
            "\n"
-           "Without initial-value options the style's own initial values apply. Controller\n"
-           "thinning stays at its start values (off). Exit codes: 0 done, 1 a file or the\n"
-           "filter failed, 2 a bad command line.\n";
+           "Without initial-value options the style's own initial values apply. The filter\n"
+           "runs with the Options the plug-in loads for this user; 'cantivo options' shows\n"
+           "them and 'cantivo options NAME=VALUE...' checks and saves them as the Options\n"
+           "dialog does. Exit codes: 0 done, 1 a file or the filter failed, 2 a bad command\n"
+           "line or a refused Options value.\n";
 }
 
 }  // namespace cantivo::host

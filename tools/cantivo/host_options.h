@@ -11,13 +11,25 @@
 
 namespace cantivo::host {
 
-enum class HostAction { kRun, kHelp, kVersion, kListStyles };
+enum class HostAction { kRun, kHelp, kVersion, kListStyles, kOptions };
 enum class ReportFormat { kNone, kText, kJson };
 
 // Bars counted from 1, both ends included.
 struct BarRange {
     std::uint32_t first = 1;
     std::uint32_t last = 1;
+};
+
+// Options settings changed for one run, not saved.
+struct OptionsOverrides {
+    // Per thinning kind (tempo, expression, wheel, modulation, pan): 0 off,
+    // else on with that smallest change kept.
+    std::array<std::optional<std::int32_t>, 5> thinning;
+    std::optional<std::uint8_t> expressionController;
+    std::optional<std::uint8_t> phraseController;
+    std::optional<std::int32_t> phraseThreshold;
+
+    bool Any() const;
 };
 
 struct HostOptions {
@@ -51,6 +63,10 @@ struct HostOptions {
     bool dropWheel = false;
     bool dropModulation = false;
 
+    OptionsOverrides optionsOverrides;
+    // `cantivo options NAME=VALUE...`: the settings to save.
+    std::vector<std::string> optionAssignments;
+
     // The options above that shape the filter's settings, as given: a batch
     // hands them on to the run of each file.
     std::vector<std::string> settingArguments;
@@ -73,5 +89,8 @@ inline constexpr std::uint16_t kMaxInitialValue = 127;
 inline constexpr std::size_t kMaxStyleNameLength = 259;
 inline constexpr unsigned kMaxJobs = 64;
 inline constexpr std::uint32_t kMaxBar = 99999;
+inline constexpr std::uint8_t kMaxController = 127;
+inline constexpr std::uint32_t kMinThinning = 2;
+inline constexpr std::uint32_t kMaxThinning = 64;
 
 }  // namespace cantivo::host

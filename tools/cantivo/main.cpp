@@ -14,9 +14,12 @@
 #include "tools/cantivo/filter_source.h"
 #include "tools/cantivo/host_options.h"
 #include "tools/cantivo/input_checks.h"
+#include "tools/cantivo/options_command.h"
 #include "platform/files.h"
+#include "platform/registry.h"
 #include "tools/cantivo/piano_roll.h"
 #include "tools/cantivo/report_json.h"
+#include "tools/cantivo/run_options.h"
 #include "tools/cantivo/settings_record.h"
 #include "tools/cantivo/staged_style.h"
 #include "tools/cantivo/style_choice.h"
@@ -108,7 +111,8 @@ int Run(HostOptions options) {
     const auto settings = Settings(options, moduleFolder, problem);
     if (!settings) return Fail(problem);
 
-    auto source = ObtainFilter(options.useCom, problem);
+    const FilterOptions filterOptions{OptionsInForce(options.optionsOverrides), options.optionsOverrides.Any()};
+    auto source = ObtainFilter(options.useCom, filterOptions, problem);
     if (!source) return Fail(problem);
     const auto output = RunFilter(source->Filter(), read.file, ToBytes(*settings), problem);
     source.reset();
@@ -125,14 +129,35 @@ int Run(HostOptions options) {
         if (!WriteBytes(options.saveState, bytes.data(), bytes.size()))
             return Fail(options.saveState + ": cannot be written");
     }
-    if (options.report == ReportFormat::kText) std::cout << FormatReport(CompareFiles(read.file, *output));
-    if (options.report == ReportFormat::kJson) std::cout << JsonText(ReportJson(CompareFiles(read.file, *output)));
+    if (options.report == ReportFormat::kText)
+        std::cout << FormatReport(CompareFiles(read.file, *output)) << "Options: " << OptionsLine(filterOptions.settings)
+                  << "\n";
+    if (options.report == ReportFormat::kJson) {
+        auto report = ReportJson(CompareFiles(read.file, *output));
+        report["options"] = OptionsJson(filterOptions.settings);
+        std::cout << JsonText(report);
+    }
+    return std::cout.flush() ? 0 : kExitFailure;
+}
+
+// Shows the user's Options, or checks and saves the ones given.
+int OptionsCommand(const std::vector<std::string>& assignments) {
+    LoadOptionsSettings();
+    if (!assignments.empty()) {
+        if (const auto refused = AssignOptions(assignments, g_Options)) {
+            std::cerr << "cantivo: options: " << *refused << "\n";
+            return kExitUsage;
+        }
+        SaveOptionsSettings();
+    }
+    std::cout << OptionsListing(g_Options);
     return std::cout.flush() ? 0 : kExitFailure;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::KeepCurrentUserBetweenRuns();
     const ParsedCommandLine parsed = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
         std::cerr << "cantivo: " << parsed.error << "\nTry 'cantivo --help' for more information.\n";
@@ -147,6 +172,7 @@ int main(int argc, char** argv) {
         std::cout << listing;
         return 0;
     }
+    case HostAction::kOptions: return OptionsCommand(parsed.options->optionAssignments);
     case HostAction::kRun: break;
     }
     if (!IsBatch(*parsed.options)) return Run(*parsed.options);

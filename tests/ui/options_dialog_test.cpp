@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/error_code.h"
+#include "options/options_settings.h"
+#include "platform/registry.h"
+#include "resources/resource.h"
+#include "tests/support/message_capture.h"
+#include "tests/support/options_registry.h"
+#include "ui/options/options_dialog.h"
+
+namespace cantivo::test {
+namespace {
+
+using platform::RegistryKey;
+
+// The script a test plays in the modal dialog once it shows; the dialog is
+// cancelled after it if the script left it open.
+std::function<void(HWND)>* g_script = nullptr;
+
+void CALLBACK PlayScript(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND dialog = FindWindowA(nullptr, "Options");
+    if (dialog == nullptr) return;  // not shown yet: the next tick
+    KillTimer(nullptr, timer);
+    (*g_script)(dialog);
+    if (IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+
+void Click(HWND dialog, int id) { SendMessageA(Item(dialog, id), BM_CLICK, 0, 0); }
+
+// Selects what the edit holds and types over it.
+void Type(HWND dialog, int id, const std::string& text) {
+    const HWND edit = Item(dialog, id);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (char c : text) SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+}
+
+std::string Text(HWND dialog, int id) {
+    char text[64] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(Item(dialog, id)) != FALSE; }
+
+class OptionsDialog : public OptionsRegistryTest {
+protected:
+    // What the page's "Options..." does, with `script` played in the dialog.
+    static void Open(std::function<void(HWND)> script) {
+        g_script = &script;
+        SetTimer(nullptr, 0, 10, PlayScript);
+        OpenOptions();
+        g_script = nullptr;
+    }
+
+    MessageCapture boxes;
+};
+
+TEST_F(OptionsDialog, OpensOnTheSettingsAndItsRowsFollowTheirCheckBoxes) {
+    for (auto [name, value] : {std::pair{"VolB", 2}, {"Ctrl", 60}, {"BIVol", 0}, {"IVol", 30}, {"IPan", 9}})
+        Put(name, value);
+    LoadOptionsSettings();
+    const OptionsSettings loaded = g_Options;
+    Open([&](HWND dialog) {
+        EXPECT_TRUE(Checked(dialog, IDC_OPTIONS_BREATH));
+        for (int other : {IDC_OPTIONS_VOLUME, IDC_OPTIONS_EXPRESSION, IDC_OPTIONS_BRIGHTNESS})
+            EXPECT_FALSE(Checked(dialog, other)) << other;
+        EXPECT_EQ(Text(dialog, IDC_OPTIONS_CONTROLLER), "60");
+        EXPECT_EQ(Text(dialog, IDC_OPTIONS_INTERVAL_EXPRESSION), "30");
+        EXPECT_EQ(Text(dialog, IDC_OPTIONS_INTERVAL_PAN), "9");
+        EXPECT_FALSE(Checked(dialog, IDC_OPTIONS_THIN_EXPRESSION));
+        EXPECT_FALSE(Enabled(dialog, IDC_OPTIONS_INTERVAL_EXPRESSION));
+        EXPECT_FALSE(Enabled(dialog, IDC_OPTIONS_SPIN_EXPRESSION));
+        EXPECT_TRUE(Checked(dialog, IDC_OPTIONS_THIN_WHEEL));
+        EXPECT_TRUE(Enabled(dialog, IDC_OPTIONS_INTERVAL_WHEEL));
+        for (int tempo : {IDC_OPTIONS_THIN_TEMPO, IDC_OPTIONS_INTERVAL_TEMPO, IDC_OPTIONS_SPIN_TEMPO}) {
+            EXPECT_FALSE(IsWindowVisible(Item(dialog, tempo))) << tempo;
+            EXPECT_FALSE(Enabled(dialog, tempo)) << tempo;
+        }
+        EXPECT_FALSE(GetWindowLongA(Item(dialog, IDC_OPTIONS_VOLUME), GWL_STYLE) & WS_TABSTOP);
+
+        Click(dialog, IDC_OPTIONS_THIN_EXPRESSION);
+        EXPECT_TRUE(Enabled(dialog, IDC_OPTIONS_INTERVAL_EXPRESSION));
+        EXPECT_TRUE(Enabled(dialog, IDC_OPTIONS_SPIN_EXPRESSION));
+        // The up arrow of the row's up-down counts the edit up.
+        const HWND spin = Item(dialog, IDC_OPTIONS_SPIN_EXPRESSION);
+        RECT area;
+        GetClientRect(spin, &area);
+        SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.right / 2, 2));
+        SendMessageA(spin, WM_LBUTTONUP, 0, MAKELPARAM(area.right / 2, 2));
+        EXPECT_EQ(Text(dialog, IDC_OPTIONS_INTERVAL_EXPRESSION), "31");
+        Click(dialog, IDC_OPTIONS_THIN_WHEEL);
+        EXPECT_FALSE(Enabled(dialog, IDC_OPTIONS_INTERVAL_WHEEL));
+        EXPECT_FALSE(Enabled(dialog, IDC_OPTIONS_SPIN_WHEEL));
+        Click(dialog, IDC_OPTIONS_VOLUME);
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(g_Options, loaded);
+    EXPECT_TRUE(boxes.messages.empty());
+}
+
+TEST_F(OptionsDialog, AnExpressionControllerWithoutAButtonBecomesElevenEvenWhenCancelled) {
+    Put("VolB", 5);
+    LoadOptionsSettings();
+    ASSERT_EQ(g_Options.VolB, 5);
+    Open([](HWND dialog) {
+        EXPECT_TRUE(Checked(dialog, IDC_OPTIONS_EXPRESSION));
+        EXPECT_EQ(g_Options.VolB, 11);
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(g_Options.VolB, 11);
+    EXPECT_EQ(Stored().QueryDword("VolB"), 5u);
+    EXPECT_EQ(Stored().ValueNames().size(), 1u);
+}
+
+// Refused values keep the dialog open on the offending edit, a switched-off
+// row included; what OK finally accepts is saved, exactly the twelve values.
+class OptionsDialogOk : public OptionsDialog, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(OptionsDialogOk, RefusesOutOfRangeNumbersAndSavesWhatItAccepts) {
+    LoadOptionsSettings();
+    const std::string controller = GetParam();
+    Open([&](HWND dialog) {
+        auto expectRefused = [&](int id, const char* message) {
+            EXPECT_TRUE(IsWindow(dialog));
+            ASSERT_FALSE(boxes.messages.empty());
+            EXPECT_EQ(boxes.messages.back(), message);
+            EXPECT_EQ(boxes.styles.back(), static_cast<unsigned>(MB_OK | MB_ICONSTOP));
+            EXPECT_EQ(GetErrorCode(), kNoError);
+            EXPECT_EQ(GetFocus(), Item(dialog, id));
+            EXPECT_TRUE(Enabled(dialog, id));
+            DWORD start = 1, end = 0;
+            SendMessageA(Item(dialog, id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            EXPECT_EQ(start, 0u);
+            EXPECT_EQ(end, Text(dialog, id).size());
+        };
+        Type(dialog, IDC_OPTIONS_CONTROLLER, "128");
+        Click(dialog, IDOK);
+        expectRefused(IDC_OPTIONS_CONTROLLER, "Integer 0..127");
+
+        Type(dialog, IDC_OPTIONS_CONTROLLER, controller);
+        Click(dialog, IDC_OPTIONS_BRIGHTNESS);
+        for (const char* interval : {"1", "65"}) {
+            Type(dialog, IDC_OPTIONS_INTERVAL_WHEEL, interval);
+            Click(dialog, IDC_OPTIONS_THIN_WHEEL);  // off: the edit is disabled but still checked
+            ASSERT_FALSE(Enabled(dialog, IDC_OPTIONS_INTERVAL_WHEEL));
+            Click(dialog, IDOK);
+            expectRefused(IDC_OPTIONS_INTERVAL_WHEEL, "Integer 2..64");
+            Click(dialog, IDC_OPTIONS_THIN_WHEEL);
+        }
+        EXPECT_EQ(boxes.messages.size(), 3u);
+        Type(dialog, IDC_OPTIONS_INTERVAL_WHEEL, "64");
+        Click(dialog, IDC_OPTIONS_THIN_WHEEL);
+        Click(dialog, IDOK);
+        EXPECT_FALSE(IsWindow(dialog));
+    });
+    EXPECT_EQ(boxes.messages.size(), 3u);
+    RegistryKey key = Stored();
+    auto names = key.ValueNames();
+    std::sort(names.begin(), names.end());
+    const std::vector<std::string> expectedNames = {"BIModW", "BIPan", "BIPch", "BIVol", "Ctrl", "IModW",
+                                                    "IPan",   "IPch",  "ITmp",  "IVol",  "PhrT", "VolB"};
+    EXPECT_EQ(names, expectedNames);
+    const std::pair<const char*, std::uint32_t> expected[] = {
+        {"VolB", 74}, {"PhrT", 0},   {"Ctrl", static_cast<std::uint32_t>(std::stoul(controller))},
+        {"ITmp", 2},  {"BIVol", 1},  {"IVol", 2},   {"BIPch", 0}, {"IPch", 64},
+        {"BIModW", 1}, {"IModW", 5}, {"BIPan", 1},  {"IPan", 5}};
+    for (const auto& [name, value] : expected) EXPECT_EQ(key.QueryDword(name), value) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(ControllerLimits, OptionsDialogOk, ::testing::Values("0", "127"));
+
+}  // namespace
+}  // namespace cantivo::test
