@@ -2,6 +2,8 @@
 
 #include "engine/midi_filter.h"
 #include "styles/windowless_view.h"
+#include "ui/framework/resource_handle.h"
+#include "ui/page/prop_page.h"
 
 namespace cantivo {
 
@@ -11,8 +13,12 @@ namespace {
 
 HRESULT CreateFilter(REFIID riid, void** ppv) { return CreateComObject<CMFCMidiFilter>(riid, ppv, &WindowlessView()); }
 
-// The property page object comes with the page itself.
-HRESULT CreatePropertyPage(REFIID, void**) { return E_NOTIMPL; }
+// The page's dialog and bitmaps come from this module, whatever the host's is;
+// a page is no filter, so the module's object count stays as it is.
+HRESULT CreatePropertyPage(REFIID riid, void** ppv) {
+    ui::ModuleResources resources;
+    return CreateComObject<CMFCSamplePropPage>(riid, ppv);
+}
 
 struct ServedClass {
     const CLSID& id;

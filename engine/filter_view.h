@@ -2,6 +2,8 @@
 // style library working without a window.
 #pragma once
 
+#include "cantivo/rule_module.h"
+
 namespace cantivo {
 
 class CMFCMidiFilter;
@@ -15,6 +17,9 @@ public:
     // Shows the filter's state again after it changed underneath, the style
     // reloaded with it.
     virtual void RefreshFromState(CMFCMidiFilter& filter) = 0;
+    // The window rule modules are given while a run holds the filter's lock;
+    // null for a view without one.
+    virtual HWND Window() const { return nullptr; }
 
 protected:
     FilterView() = default;

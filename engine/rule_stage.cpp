@@ -53,7 +53,7 @@ void CMFCMidiFilter::RunRules() {
         }
         std::int32_t result = 0;
         if (slot.pData) {
-            result = convert(nullptr, slot.pData, &m_hEvents, &m_nEventCapacity, &m_nEventBytes, Settings(),
+            result = convert(m_pPage ? m_pPage->Window() : nullptr, slot.pData, &m_hEvents, &m_nEventCapacity, &m_nEventBytes, Settings(),
                              slot.abParams, m_wMeter, m_wReserved, m_wTimeBase, g_Options.VolB);
         }
         if (result == 0) {

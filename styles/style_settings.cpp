@@ -10,6 +10,7 @@ constexpr std::uint16_t kDefaultRandom = 20;
 constexpr std::uint16_t kMaxDepth = 200;
 constexpr std::uint16_t kMaxRandom = 30;
 constexpr int kVariableRow = 7;
+constexpr int kMaxInitialValue = 127;
 }  // namespace
 
 void ApplyStyleInitialValues(CMFCMidiFilter& filter) {
@@ -36,6 +37,16 @@ void ClampParamsToLocks(CMFCMidiFilter& filter) {
     }
     std::uint16_t& variableDepth = filter.m_Params.wVariableDepth;
     variableDepth = filter.m_abLocked[kVariableRow] ? kDefaultDepth : std::min(variableDepth, kMaxDepth);
+}
+
+void ClampInitialValues(CMFCMidiFilter& filter) {
+    const auto clamped = [](std::uint16_t value) {
+        return static_cast<std::uint16_t>(std::clamp<int>(static_cast<std::int16_t>(value), 0, kMaxInitialValue));
+    };
+    InitialValues& initial = filter.m_Initial;
+    initial.wVelocity = clamped(initial.wVelocity);
+    initial.wExpression = clamped(initial.wExpression);
+    initial.wPan = clamped(initial.wPan);
 }
 
 }  // namespace cantivo

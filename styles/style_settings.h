@@ -16,4 +16,7 @@ void ResetParamsAndMutes(CMFCMidiFilter& filter);
 // has its values clamped to 0..200 and 0..30.
 void ClampParamsToLocks(CMFCMidiFilter& filter);
 
+// The initial velocity, expression and pan into 0..127, read as signed.
+void ClampInitialValues(CMFCMidiFilter& filter);
+
 }  // namespace cantivo

@@ -23,6 +23,7 @@ template <> inline const IID& InterfaceId<IHostTimeBase>() { return IID_IHostTim
 template <> inline const IID& InterfaceId<IHostMeter>() { return IID_IHostMeter; }
 #ifdef _WIN32
 template <> inline const IID& InterfaceId<IClassFactory>() { return IID_IClassFactory; }
+template <> inline const IID& InterfaceId<IPropertyPage>() { return IID_IPropertyPage; }
 #endif
 
 // Who ends the object's life: its last Release, or whoever holds it (an

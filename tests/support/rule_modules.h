@@ -16,6 +16,7 @@ enum TestModule {
     kFailing = 4,
     kNoEntryPoint = 5,
     kBrokenResult = 6,
+    kPageMessenger = 7,  // Windows only
     kSkippedRecorder = 13,
 };
 

@@ -77,10 +77,12 @@ TEST_F(ClassFactory, FailedCreationsLeaveNothingAlive) {
     EXPECT_EQ(plugin.CanUnloadNow(), S_OK);
 }
 
-TEST_F(ClassFactory, ThePageIsNotMadeYet) {
+TEST_F(ClassFactory, APageAloneNeverHoldsTheModule) {
     Open(CLSID_CantivoPropertyPage);
-    void* out = nullptr;
-    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, &out), E_NOTIMPL);
+    IPropertyPage* page = nullptr;
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IPropertyPage, reinterpret_cast<void**>(&page)), S_OK);
+    EXPECT_EQ(plugin.CanUnloadNow(), S_OK);
+    EXPECT_EQ(page->Release(), 0u);
 }
 
 TEST_F(ClassFactory, LockServerHoldsTheModuleUntilBalanced) {

@@ -32,12 +32,16 @@ INT_PTR CDialog::DoModal() {
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
+    m_pParentWnd = parent;
+    return Create(templateId, parent != nullptr ? parent->m_hWnd : nullptr);
+}
+
+BOOL CDialog::Create(UINT templateId, HWND parent) {
     if (m_hWnd != nullptr) return FALSE;
     m_nIDTemplate = templateId;
-    m_pParentWnd = parent;
     m_modal = false;
-    CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId),
-                       parent != nullptr ? parent->m_hWnd : nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+    CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId), parent, DialogProc,
+                       reinterpret_cast<LPARAM>(this));
     return m_hWnd != nullptr;
 }
 

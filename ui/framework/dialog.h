@@ -16,6 +16,7 @@ public:
     INT_PTR DoModal();
     // A modeless dialog.
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
+    BOOL Create(UINT templateId, HWND parent);
     void EndDialog(int result);
 
 protected:

@@ -1,5 +1,7 @@
 #include "ui/framework/resource_handle.h"
 
+#include "ui/framework/win_app.h"
+
 namespace cantivo::ui {
 
 namespace {
@@ -9,6 +11,13 @@ HINSTANCE g_resourceInstance = nullptr;
 HINSTANCE AfxGetResourceHandle() { return g_resourceInstance; }
 
 void AfxSetResourceHandle(HINSTANCE instance) { g_resourceInstance = instance; }
+
+ModuleResources::ModuleResources() : m_previous(g_resourceInstance) {
+    if (const CWinApp* app = AfxGetApp(); app != nullptr && app->m_hInstance != nullptr)
+        g_resourceInstance = app->m_hInstance;
+}
+
+ModuleResources::~ModuleResources() { g_resourceInstance = m_previous; }
 
 HINSTANCE AfxGetCodeInstance() {
     HMODULE module = nullptr;

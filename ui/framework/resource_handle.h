@@ -10,6 +10,20 @@ namespace cantivo::ui {
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE instance);
 
+// For its lifetime, makes the application object's module the source of
+// resources, whatever a host or another module set; without an application
+// object the source stays as it is.
+class ModuleResources {
+public:
+    ModuleResources();
+    ~ModuleResources();
+    ModuleResources(const ModuleResources&) = delete;
+    ModuleResources& operator=(const ModuleResources&) = delete;
+
+private:
+    HINSTANCE m_previous;
+};
+
 // The module holding this code, where its window classes are registered.
 HINSTANCE AfxGetCodeInstance();
 

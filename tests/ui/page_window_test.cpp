@@ -1,0 +1,203 @@
+// The property page's window on a filter of the test's own: what it shows
+// when it opens, when a style is chosen, and that choosing a style while a
+// rule module talks to the page lets both finish.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "styles/style_information.h"
+#include "tests/support/filter_fixture.h"
+#include "tests/support/rule_modules.h"
+#include "tests/support/style_files.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/framework/resource_handle.h"
+#include "ui/page/prop_page.h"
+
+namespace cantivo::test {
+namespace {
+
+// SampleStyle without its axis preset, so that the stored axes stay.
+StyleFile StyleWithoutPresets() {
+    StyleFile style = SampleStyle();
+    std::strcpy(style.header.szDescription, "Straight and even.");
+    return style;
+}
+
+// A named event the test module signals, closed however the test ends.
+class NamedEvent {
+public:
+    explicit NamedEvent(const char* name) : handle_(CreateEventA(nullptr, TRUE, FALSE, name)) {}
+    ~NamedEvent() { CloseHandle(handle_); }
+    NamedEvent(const NamedEvent&) = delete;
+    NamedEvent& operator=(const NamedEvent&) = delete;
+    bool Wait(DWORD milliseconds) const { return WaitForSingleObject(handle_, milliseconds) == WAIT_OBJECT_0; }
+
+private:
+    HANDLE handle_;
+};
+
+class PageWindow : public FilterFixture {
+protected:
+    void SetUp() override {
+        FilterFixture::SetUp();
+        ui::AfxSetResourceHandle(resources.Get());
+    }
+    void TearDown() override {
+        if (page.m_hWnd != nullptr) page.Deactivate();
+        FilterFixture::TearDown();
+    }
+
+    void Install(const std::string& styleFolder, const std::string& name, const StyleFile& style) {
+        InstallStyleFile(folder, styleFolder, name + ".cnv", WriteStyleFile(style));
+    }
+    void Open() {
+        IUnknown* object = static_cast<IMfxEventFilter*>(filter.get());
+        ASSERT_EQ(page.SetObjects(1, &object), S_OK);
+        const RECT place{0, 0, 500, 500};
+        ASSERT_EQ(page.Activate(host.m_hWnd, &place, FALSE), S_OK);
+        PumpMessages();
+    }
+
+    HWND Item(int id) const { return GetDlgItem(page.m_hWnd, id); }
+    std::string Selected(int id) const {
+        char text[64] = {};
+        const auto index = SendMessageA(Item(id), CB_GETCURSEL, 0, 0);
+        SendMessageA(Item(id), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    ui::CGradBtn& Button(int id) const { return *static_cast<ui::CGradBtn*>(ui::CWnd::FromHandlePermanent(Item(id))); }
+    int Number(int id) const {
+        bool ok = false;
+        return Button(id).GetNumber(ok);
+    }
+    std::string Shown(int id) const {
+        return static_cast<ui::CStaticBk*>(ui::CWnd::FromHandlePermanent(Item(id)))->Text();
+    }
+    std::string Text(int id) const {
+        char text[512] = {};
+        GetWindowTextA(Item(id), text, sizeof text);
+        return text;
+    }
+    void ChooseStyle(const std::string& name) {
+        SendMessageA(Item(1047), CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
+        SendMessageA(page.m_hWnd, WM_COMMAND, MAKEWPARAM(1047, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(1047)));
+    }
+
+    ModuleBeside resources{"QVB20x64.dll"};
+    HostWindow host;
+    CMFCSamplePropPage page;
+};
+
+TEST_F(PageWindow, AFreshFilterOpensResetWithTheDefaultAxes) {
+    std::fill(std::begin(filter->m_abMuted), std::end(filter->m_abMuted), 1u);
+    const std::uint32_t chosen[4] = {0, 6, 3, 2};
+    std::copy(std::begin(chosen), std::end(chosen), filter->m_anAxis);
+    std::strcpy(filter->m_szStyleName, "Gone");
+    Open();
+
+    EXPECT_STREQ(filter->m_szStyleName, "");
+    for (const std::uint32_t muted : filter->m_abMuted) EXPECT_EQ(muted, 0u);
+    for (int id = 1065; id <= 1071; ++id) EXPECT_EQ(Button(id).GetCheck(), BST_UNCHECKED) << id;
+    EXPECT_EQ(std::vector<std::uint32_t>(std::begin(filter->m_anAxis), std::end(filter->m_anAxis)),
+              (std::vector<std::uint32_t>{1, 2, 5, 4}));
+    EXPECT_EQ(Selected(1028), "Durations");
+    EXPECT_EQ(Selected(1029), "Velocity");
+    EXPECT_EQ(Selected(1030), "Modulation");
+    EXPECT_EQ(Selected(1031), "Wheel");
+    EXPECT_EQ(filter->m_pPage, &page);
+    page.Deactivate();
+    EXPECT_EQ(filter->m_pPage, nullptr);
+}
+
+TEST_F(PageWindow, AFilterLoadedFromAStreamKeepsItsSettingsClampedAndLocked) {
+    Install("Jazz", "Even", StyleWithoutPresets());
+    std::strcpy(filter->m_szStyleFolder, "jaz");  // a prefix, in any case, finds the folder
+    std::strcpy(filter->m_szStyleName, "Even");
+    filter->m_abMuted[2] = 1;
+    const std::uint32_t chosen[4] = {0, 6, 3, 2};
+    std::copy(std::begin(chosen), std::end(chosen), filter->m_anAxis);
+    filter->m_Initial.bKeepVelocity = 1;
+    filter->m_Initial.wVelocity = 200;
+    filter->m_Initial.wPan = static_cast<std::uint16_t>(-5);
+    filter->m_Params.aEntry[2] = {150, 7};
+    filter->m_Params.aEntry[4] = {180, 3};  // a row the style leaves locked
+    FailingStream stream(PersistedBytes(*filter));
+    ASSERT_EQ(filter->Load(&stream), S_OK);
+    Open();
+
+    EXPECT_STREQ(filter->m_szStyleFolder, "Jazz");
+    EXPECT_STREQ(filter->m_szStyleName, "Even");
+    EXPECT_EQ(Selected(1047), "Even");
+    EXPECT_EQ(Button(1066).GetCheck(), BST_CHECKED);
+    EXPECT_EQ((std::vector<std::string>{Selected(1028), Selected(1029), Selected(1030), Selected(1031)}),
+              (std::vector<std::string>{"Start Time", "Variable", "Expression*", "Velocity"}));
+    EXPECT_EQ(filter->m_Initial.wVelocity, 127);
+    EXPECT_EQ(filter->m_Initial.wPan, 0);
+    EXPECT_EQ(Number(1055), 127);
+    EXPECT_EQ(Number(1059), 0);
+    EXPECT_EQ(Button(1049).GetCheck(), BST_CHECKED);
+    EXPECT_EQ(Number(1005), 150);
+    EXPECT_EQ(Number(1021), 7);
+    for (const int id : {1068, 1007, 1023, 1069, 1008, 1024}) EXPECT_FALSE(IsWindowEnabled(Item(id))) << id;
+    EXPECT_TRUE(IsWindowEnabled(Item(1006)));
+    EXPECT_EQ(Number(1007), 100);
+    EXPECT_EQ(Number(1023), 20);
+    EXPECT_EQ(filter->m_Params.aEntry[4].wDepth, 100);
+}
+
+TEST_F(PageWindow, AChosenStyleShowsItsInformationAndPresets) {
+    Install("Jazz", "Even", StyleWithoutPresets());
+    const StyleFile swing = SampleStyle();
+    Install("Jazz", "Swing", swing);
+    Open();
+    ASSERT_EQ(Selected(1047), "Even");
+    ASSERT_EQ(page.Apply(), S_OK);
+
+    ChooseStyle("Swing");
+    EXPECT_STREQ(filter->m_szStyleName, "Swing");
+    for (const auto& [id, text] : StyleRequirementTexts(swing.header)) EXPECT_EQ(Shown(id), text) << id;
+    const StyleDescription description = ParseStyleDescription(swing.header);
+    EXPECT_EQ(Text(1039), description.variableLabel);
+    EXPECT_EQ(Text(1002), description.text);
+    for (const auto& [axis, value] : description.axisPresets) {
+        EXPECT_EQ(filter->m_anAxis[axis], static_cast<std::uint32_t>(value));
+        EXPECT_EQ(SendMessageA(Item(1028 + axis), CB_GETCURSEL, 0, 0), value);
+    }
+    EXPECT_EQ(page.IsPageDirty(), S_OK);
+    EXPECT_EQ(filter->m_bBypass, 0u);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// A run holds the filter's lock while its module sends the page a message;
+// the page, waiting for that lock to load a style, still answers it.
+TEST_F(PageWindow, AModuleTalkingToThePageDuringAStyleChoiceLetsBothFinish) {
+    StyleFile talking = StyleWithoutPresets();
+    talking.slots = {Slot("Talk", kPageMessenger, {1})};
+    Install("Jazz", "Talking", talking);
+    Install("Jazz", "Quiet", StyleWithoutPresets());
+    InstallRuleModule(folder, kPageMessenger);
+    std::strcpy(filter->m_szStyleFolder, "Jazz");
+    std::strcpy(filter->m_szStyleName, "Talking");
+    FailingStream stream(PersistedBytes(*filter));
+    ASSERT_EQ(filter->Load(&stream), S_OK);
+    Open();
+    ASSERT_STREQ(filter->m_szStyleName, "Talking");
+
+    const NamedEvent entered("cantivo-test-run-entered");
+    const NamedEvent answered("cantivo-test-page-answered");
+    std::thread run([&] { Run({Note(0, 60, 100, 120)}); });
+    const bool ranModule = entered.Wait(10000);
+    if (ranModule) ChooseStyle("Quiet");
+    run.join();
+    EXPECT_TRUE(ranModule);
+    EXPECT_TRUE(answered.Wait(0));
+    EXPECT_STREQ(filter->m_szStyleName, "Quiet");
+    EXPECT_EQ(filter->m_aSlots[0].wModule, 40);
+}
+
+}  // namespace
+}  // namespace cantivo::test
