@@ -33,6 +33,7 @@
 #define IDC_OPTIONS_EXPRESSION 1140
 #define IDC_OPTIONS_BREATH 1141
 #define IDC_OPTIONS_BRIGHTNESS 1142
+
 // The property page and its controls.
 #define IDD_PROPPAGE 102
 #define IDC_REG2D_FIRST 1000
