@@ -81,19 +81,19 @@ file(MAKE_DIRECTORY ${WORK}/blocked/QVB20x64.dll)
 string(REPLACE "/" "\\" blocked "Z:${WORK}/blocked")
 run_program(2 ${SETUP} /S "/D=${blocked}")
 
-# 1, 2: a silent install into the default folder registers the plug-in.
+# A silent install into the default folder registers the plug-in.
 run_program(0 ${SETUP} /S)
 expect_shipped_files()
 expect_registered()
 
-# 3: COM finds the installed filter, which runs a bundled style with the
+# COM finds the installed filter, which runs a bundled style with the
 # installed rule modules as the build's own plug-in does.
 run_program(0 "${install_folder}\\cantivo.exe" ${EXAMPLE} --style ${STYLE} --com -o ${WORK}/installed.mid
             --save-state "${install_folder}\\${state_file}")
 run_program(0 ${BIN}/cantivo.exe ${EXAMPLE} --style ${STYLE} -o ${WORK}/built.mid)
 expect_same_file(${WORK}/built.mid ${WORK}/installed.mid)
 
-# 4: an upgrade replaces the program files and keeps what the user made.
+# An upgrade replaces the program files and keeps what the user made.
 file(WRITE ${installed}/${own_style} "the user's own style")
 file(WRITE ${installed}/${changed_style} "a bundled style the user changed")
 file(WRITE ${installed}/cantivo.exe "an earlier version")
@@ -110,8 +110,8 @@ if(NOT kept_state_sum STREQUAL state_sum)
   message(FATAL_ERROR "the upgrade changed the state file")
 endif()
 
-# 5: the uninstaller, which finishes from a copy of itself once it has
-# removed its own file, takes away the registration and what setup installed.
+# The uninstaller takes away the registration and what setup installed. It
+# runs on from a copy of itself and is done once its own file has gone.
 run_program(0 "${install_folder}\\Uninstall.exe" /S)
 foreach(second RANGE 60)
   if(NOT EXISTS ${installed}/Uninstall.exe)
@@ -140,4 +140,6 @@ foreach(style ${styles})
   endif()
 endforeach()
 
+# The prefix is kept only when the test fails.
 execute_process(COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${prefix} wineserver -k)
+file(REMOVE_RECURSE ${prefix})
