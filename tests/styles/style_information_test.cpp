@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +23,8 @@ struct RangeCase {
     std::int16_t high;
     const char* shown;
 };
+
+void PrintTo(const RangeCase& c, std::ostream* out) { *out << c.low << ", " << c.high; }
 
 class NumberRange : public testing::TestWithParam<RangeCase> {};
 
@@ -75,6 +78,7 @@ protected:
         SetField(header_.szNotesDel, "Ghosts");
         SetField(header_.szNotesDec, "Grace");
         SetField(header_.szTestExamples, "0123456789abcdefNEXT");  // fills the field, no NUL
+        SetField(header_.szDescription, "Follows the examples");
     }
 
     StyleFileHeader header_ = BlankStyleHeader();
@@ -106,11 +110,14 @@ struct DescriptionCase {
     std::vector<std::pair<int, int>> presets;
 };
 
+void PrintTo(const DescriptionCase& c, std::ostream* out) { *out << '"' << c.description << '"'; }
+
 class Description : public testing::TestWithParam<DescriptionCase> {};
 
 TEST_P(Description, SplitsTextPresetsAndLabel) {
     StyleFileHeader header = BlankStyleHeader();
     SetField(header.szDescription, GetParam().description);
+    std::memset(header.abReserved, 'y', sizeof header.abReserved);  // never part of the description
     const StyleDescription parsed = ParseStyleDescription(header);
     EXPECT_EQ(parsed.text, GetParam().text);
     EXPECT_EQ(parsed.variableLabel, GetParam().label);
