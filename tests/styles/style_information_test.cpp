@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "styles/style_information.h"
+#include "tests/support/style_files.h"
 
 namespace cantivo::test {
 namespace {
@@ -22,6 +24,8 @@ struct RangeCase {
     std::int16_t high;
     const char* shown;
 };
+
+void PrintTo(const RangeCase& c, std::ostream* out) { *out << c.low << ", " << c.high; }
 
 class NumberRange : public testing::TestWithParam<RangeCase> {};
 
@@ -56,36 +60,19 @@ INSTANTIATE_TEST_SUITE_P(
 class Requirements : public testing::Test {
 protected:
     Requirements() {
-        header_.nTempoMin = 100;
-        header_.nTempoMax = 140;
-        header_.nDurationMin = 30;
-        header_.nDurationMax = 120;
-        header_.nVelocityMin = 40;
-        header_.nVelocityMax = 40;
-        header_.nExpressionMin = -5;
-        header_.nExpressionMax = 10;
-        header_.nNotesMin = 36;
-        header_.nNotesMax = 96;
-        header_.nTimeBase = 480;
-        SetField(header_.szScoreType, "Piano");
-        SetField(header_.szPhraseMark, "Ctrl 100");
-        SetField(header_.szMeter, "4/4");
-        SetField(header_.szNotesGen, "None");
-        SetField(header_.szSoloTransf, "Octave up");
-        SetField(header_.szNotesDel, "Ghosts");
-        SetField(header_.szNotesDec, "Grace");
+        header_.nVelocityMax = header_.nVelocityMin;
         SetField(header_.szTestExamples, "0123456789abcdefNEXT");  // fills the field, no NUL
     }
 
-    StyleFileHeader header_ = BlankStyleHeader();
+    StyleFileHeader header_ = SampleStyle().header;  // its description follows the examples
 };
 
 TEST_F(Requirements, EachControlInTurnWithItsText) {
     const std::vector<std::pair<int, std::string>> expected{
-        {1105, "100...140"}, {1106, "1/4...1/1"}, {1107, "40"},         {1108, "-5...10"},
-        {1109, "Piano"},     {1110, "Ctrl 100"},  {1111, "36...96"},    {1112, "480"},
-        {1113, "4/4"},       {1114, "None"},      {1115, "Octave up"},  {1116, "Ghosts"},
-        {1117, "Grace"},     {1118, "0123456789abcdef"},
+        {1105, "90...140"},   {1106, "1/8...1/1"}, {1107, "40"},      {1108, "-5...127"},
+        {1109, "Lead sheet"}, {1110, "CC100"},     {1111, "36...96"}, {1112, "480"},
+        {1113, "4/4"},        {1114, "Grace notes"}, {1115, "None"},  {1116, "Ghosts"},
+        {1117, "Trills"},     {1118, "0123456789abcdef"},
     };
     EXPECT_EQ(StyleRequirementTexts(header_), expected);
 }
@@ -106,11 +93,14 @@ struct DescriptionCase {
     std::vector<std::pair<int, int>> presets;
 };
 
+void PrintTo(const DescriptionCase& c, std::ostream* out) { *out << '"' << c.description << '"'; }
+
 class Description : public testing::TestWithParam<DescriptionCase> {};
 
 TEST_P(Description, SplitsTextPresetsAndLabel) {
     StyleFileHeader header = BlankStyleHeader();
     SetField(header.szDescription, GetParam().description);
+    std::memset(header.abReserved, 'y', sizeof header.abReserved);  // never part of the description
     const StyleDescription parsed = ParseStyleDescription(header);
     EXPECT_EQ(parsed.text, GetParam().text);
     EXPECT_EQ(parsed.variableLabel, GetParam().label);

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <string>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/framework/win_app.h"
+
+namespace cantivo::test {
+namespace {
+
+// The title the help project gives the compiled file.
+std::string ProjectTitle() {
+    std::ifstream project(CANTIVO_HELP_PROJECT);
+    const std::string key = "Title=";
+    for (std::string line; std::getline(project, line);) {
+        if (line.rfind(key, 0) == 0) return line.substr(key.size());
+    }
+    return {};
+}
+
+std::string FileBesideProgram(const char* file) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string program = path;
+    return program.substr(0, program.find_last_of('\\') + 1) + file;
+}
+
+// HTML Help's frame window among this thread's top-level windows.
+HWND HelpFrame() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) -> BOOL {
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (lstrcmpA(name, "HH Parent") != 0) return TRUE;
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::string Caption(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+TEST_F(WindowTest, HelpShowsTheHelpFileUnderItsOwnTitle) {
+    const std::string title = ProjectTitle();
+    ASSERT_FALSE(title.empty());
+    ui::CWinApp app;
+    app.m_strHelpFilePath = FileBesideProgram("QVB20.chm");
+
+    ASSERT_TRUE(app.HtmlHelp(host.m_hWnd, 0, 0));
+    PumpMessages();
+    const HWND frame = HelpFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(IsWindowVisible(frame));
+    EXPECT_EQ(Caption(frame), title);
+
+    SendMessageA(frame, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(frame));
+}
+
+TEST_F(WindowTest, HelpWithoutAFileOpensNothing) {
+    ui::CWinApp app;
+    EXPECT_FALSE(app.HtmlHelp(host.m_hWnd, 0, 0));
+    app.m_strHelpFilePath = FileBesideProgram("missing.chm");
+    EXPECT_FALSE(app.HtmlHelp(host.m_hWnd, 0, 0));
+    PumpMessages();
+    EXPECT_EQ(HelpFrame(), nullptr);
+}
+
+}  // namespace
+}  // namespace cantivo::test
