@@ -24,6 +24,7 @@ template <> inline const IID& InterfaceId<IHostMeter>() { return IID_IHostMeter;
 #ifdef _WIN32
 template <> inline const IID& InterfaceId<IClassFactory>() { return IID_IClassFactory; }
 template <> inline const IID& InterfaceId<IPropertyPage>() { return IID_IPropertyPage; }
+template <> inline const IID& InterfaceId<IPropertyPageSite>() { return IID_IPropertyPageSite; }
 #endif
 
 // Who ends the object's life: its last Release, or whoever holds it (an

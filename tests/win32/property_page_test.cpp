@@ -1,0 +1,209 @@
+// The page as a host meets it: the registered plug-in through COM, the host's
+// usual sequence of page calls, Wine's own property frame, and a picture of
+// the page with a bundled style.
+#include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h
+#include <olectl.h>
+
+#include <string>
+
+#include "cantivo/com.h"
+#include "cantivo/com_object.h"
+#include "tests/ui/window_fixture.h"
+#include "tests/win32/plugin_module.h"
+
+namespace cantivo::test {
+namespace {
+
+// A page site that records the status changes the page reports.
+class RecordingSite final : public HeldComObject<IPropertyPageSite> {
+public:
+    HRESULT STDMETHODCALLTYPE OnStatusChange(DWORD flags) override {
+        statusChanges |= flags;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetLocaleID(LCID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetPageContainer(IUnknown**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*) override { return E_NOTIMPL; }
+
+    DWORD statusChanges = 0;
+};
+
+template <typename Interface>
+struct Released {
+    ~Released() {
+        if (pointer) pointer->Release();
+    }
+    Interface* pointer = nullptr;
+};
+
+// The plug-in registered and a filter made through COM, as a host makes it.
+class HostedPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(CoInitialize(nullptr), S_OK);
+        ASSERT_EQ(Export<HRESULT(STDAPICALLTYPE*)()>("DllRegisterServer")(), S_OK);
+        ASSERT_EQ(CoCreateInstance(CLSID_CantivoFilter, nullptr, CLSCTX_INPROC_SERVER, IID_ISpecifyPropertyPages,
+                                   reinterpret_cast<void**>(&filter.pointer)),
+                  S_OK);
+    }
+    void TearDown() override {
+        if (filter.pointer) EXPECT_EQ(filter.pointer->Release(), 0u);
+        filter.pointer = nullptr;
+        EXPECT_EQ(plugin.CanUnloadNow(), S_OK);
+        Export<HRESULT(STDAPICALLTYPE*)()>("DllUnregisterServer")();
+        CoUninitialize();
+    }
+
+    template <typename Function>
+    Function Export(const char* name) const {
+        return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(plugin.module, name)));
+    }
+    // The filter's IUnknown, the object's own address, as hosts bind pages to it.
+    IUnknown* FilterObject() const {
+        IUnknown* unknown = nullptr;
+        filter.pointer->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown));
+        unknown->Release();
+        return unknown;
+    }
+    // The page's window inside the host window.
+    HWND PageWindow() const { return FindWindowExA(host.m_hWnd, nullptr, MAKEINTATOM(32770), nullptr); }
+
+    PluginModule plugin;
+    HostWindow host;
+    Released<ISpecifyPropertyPages> filter;
+};
+
+TEST_F(HostedPage, TheHostsUsualSequenceGetsEveryResult) {
+    CAUUID pages{};
+    ASSERT_EQ(filter.pointer->GetPages(&pages), S_OK);
+    ASSERT_EQ(pages.cElems, 1u);
+    const CLSID pageClass = pages.pElems[0];
+    CoTaskMemFree(pages.pElems);
+    EXPECT_TRUE(IsEqualCLSID(pageClass, CLSID_CantivoPropertyPage));
+
+    Released<IPropertyPage> made;
+    ASSERT_EQ(CoCreateInstance(pageClass, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
+                               reinterpret_cast<void**>(&made.pointer)),
+              S_OK);
+    IPropertyPage& page = *made.pointer;
+    RecordingSite site;
+    EXPECT_EQ(page.SetPageSite(nullptr), E_UNEXPECTED);
+    EXPECT_EQ(page.SetPageSite(&site), S_OK);
+    EXPECT_EQ(page.SetPageSite(&site), E_UNEXPECTED);
+    EXPECT_EQ(site.References(), 2u);
+
+    IUnknown* objects[2] = {FilterObject(), FilterObject()};
+    IUnknown* none[1] = {nullptr};
+    EXPECT_EQ(page.SetObjects(0, nullptr), E_FAIL);
+    EXPECT_EQ(page.SetObjects(2, objects), E_UNEXPECTED);
+    EXPECT_EQ(page.SetObjects(1, nullptr), E_POINTER);
+    EXPECT_EQ(page.SetObjects(1, none), E_POINTER);
+    EXPECT_EQ(page.SetObjects(1, objects), S_OK);
+
+    PROPPAGEINFO info{};
+    ASSERT_EQ(page.GetPageInfo(&info), S_OK);
+    EXPECT_EQ(info.cb, sizeof(PROPPAGEINFO));
+    EXPECT_EQ(std::wstring(info.pszTitle), L"Cantivo v2.0");
+    EXPECT_EQ(info.pszDocString, nullptr);
+    EXPECT_EQ(info.pszHelpFile, nullptr);
+    EXPECT_GT(info.size.cx, 100);  // measured, not the fallback
+    EXPECT_GT(info.size.cy, 100);
+    CoTaskMemFree(info.pszTitle);
+
+    EXPECT_EQ(page.Show(SW_SHOW), E_UNEXPECTED);
+    EXPECT_EQ(page.Deactivate(), E_UNEXPECTED);
+    const RECT place{0, 0, info.size.cx, info.size.cy};
+    EXPECT_EQ(page.Activate(host.m_hWnd, nullptr, FALSE), E_POINTER);
+    EXPECT_EQ(page.Activate(host.m_hWnd, &place, FALSE), S_OK);
+    EXPECT_EQ(page.Activate(host.m_hWnd, &place, FALSE), E_UNEXPECTED);
+    const HWND window = PageWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(FindWindowExA(host.m_hWnd, window, MAKEINTATOM(32770), nullptr), nullptr);
+    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+
+    EXPECT_EQ(page.Show(SW_MINIMIZE), E_INVALIDARG);
+    EXPECT_EQ(page.Show(SW_SHOW), S_OK);
+    EXPECT_EQ(GetFocus(), GetDlgItem(window, 1047));
+    const RECT moved{5, 6, 5 + info.size.cx, 6 + info.size.cy};
+    EXPECT_EQ(page.Move(nullptr), E_POINTER);
+    EXPECT_EQ(page.Move(&moved), S_OK);
+    RECT now{};
+    GetWindowRect(window, &now);
+    MapWindowPoints(nullptr, host.m_hWnd, reinterpret_cast<POINT*>(&now), 2);
+    EXPECT_TRUE(EqualRect(&now, &moved));
+
+    // The first bundled style was loaded when the page opened.
+    EXPECT_EQ(page.IsPageDirty(), S_OK);
+    EXPECT_TRUE(site.statusChanges & PROPPAGESTATUS_DIRTY);
+    EXPECT_EQ(page.Apply(), S_OK);
+    EXPECT_EQ(page.IsPageDirty(), S_FALSE);
+    EXPECT_EQ(page.TranslateAccelerator(nullptr), E_NOTIMPL);
+
+    EXPECT_EQ(page.Deactivate(), S_OK);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(page.SetPageSite(nullptr), S_OK);
+    EXPECT_EQ(site.References(), 1u);
+    EXPECT_EQ(page.SetPageSite(nullptr), E_UNEXPECTED);
+    EXPECT_EQ(made.pointer->Release(), 0u);
+    made.pointer = nullptr;
+}
+
+// Closes the property frame once the page shows in it; a thread timer runs
+// inside the frame's own message loop.
+struct FrameWatch {
+    static inline bool pageSeen = false;
+    static inline int ticks = 0;
+
+    static BOOL CALLBACK HasStyleList(HWND window, LPARAM found) {
+        if (GetDlgCtrlID(window) == 1047) *reinterpret_cast<bool*>(found) = true;
+        return TRUE;
+    }
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND frame = GetActiveWindow();
+        if (frame != nullptr) EnumChildWindows(frame, HasStyleList, reinterpret_cast<LPARAM>(&pageSeen));
+        if (pageSeen || ++ticks > 50) {
+            KillTimer(nullptr, timer);
+            PostMessageA(frame, WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+};
+
+TEST_F(HostedPage, WinesPropertyFrameShowsThePageAndCloses) {
+    IUnknown* objects[1] = {FilterObject()};
+    CLSID pageClass = CLSID_CantivoPropertyPage;
+    SetTimer(nullptr, 0, 200, FrameWatch::Tick);
+    EXPECT_EQ(OleCreatePropertyFrame(host.m_hWnd, 0, 0, L"Cantivo", 1, objects, 1, &pageClass, LOCALE_USER_DEFAULT,
+                                     0, nullptr),
+              S_OK);
+    EXPECT_TRUE(FrameWatch::pageSeen);
+}
+
+// Leaves a picture of the page with the first bundled style in the build folder.
+TEST_F(HostedPage, APictureOfThePageWithABundledStyle) {
+    Released<IPropertyPage> page;
+    ASSERT_EQ(CoCreateInstance(CLSID_CantivoPropertyPage, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
+                               reinterpret_cast<void**>(&page.pointer)),
+              S_OK);
+    IUnknown* objects[1] = {FilterObject()};
+    ASSERT_EQ(page.pointer->SetObjects(1, objects), S_OK);
+    PROPPAGEINFO info{};
+    ASSERT_EQ(page.pointer->GetPageInfo(&info), S_OK);
+    CoTaskMemFree(info.pszTitle);
+    const RECT place{0, 0, info.size.cx, info.size.cy};
+    ASSERT_EQ(page.pointer->Activate(host.m_hWnd, &place, FALSE), S_OK);
+    PumpMessages();
+    const HWND window = PageWindow();
+    char style[64] = {};
+    GetDlgItemTextA(window, 1047, style, sizeof style);
+    EXPECT_STRNE(style, "");
+
+    WindowPicture picture(window);
+    picture.PrintWithChildren(window);
+    EXPECT_TRUE(picture.SaveBmp(CANTIVO_PAGE_PICTURE));
+    EXPECT_EQ(page.pointer->Deactivate(), S_OK);
+}
+
+}  // namespace
+}  // namespace cantivo::test
