@@ -18,10 +18,7 @@ set(uninstall_key "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall
 # What setup ships, relative to the install folder, as the build made it.
 file(GLOB modules RELATIVE ${BIN} ${BIN}/R*.DLL)
 file(GLOB styles RELATIVE ${BIN} ${BIN}/STYLES/*/*.cnv)
-set(shipped QVB20x64.dll cantivo.exe cnvtool.exe ${modules} ${styles})
-if(EXISTS ${BIN}/QVB20.chm)
-  list(APPEND shipped QVB20.chm)
-endif()
+set(shipped QVB20x64.dll QVB20.chm cantivo.exe cnvtool.exe ${modules} ${styles})
 if(NOT modules OR NOT styles)
   message(FATAL_ERROR "no rule modules or styles in ${BIN}")
 endif()
