@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "engine/error_code.h"
 #include "engine/initial_values.h"
 #include "engine/midi_filter.h"
 #include "engine/record_buffer.h"
@@ -77,7 +78,10 @@ void CMFCMidiFilter::AutoOptimize() {
                                     {o.BIModW != 0, o.IModW}, {o.BIPan != 0, o.IPan}, o.VolB};
     if (!settings.AnyOn()) return;
     auto* records = static_cast<EventRecord*>(GlobalLock(m_hEvents));
-    if (!records) return;
+    if (!records) {
+        SetErrorCode(kErrNoMemory);  // a stage that cannot run fails the run
+        return;
+    }
     m_nEventBytes = ThinRecords(records, m_nEventBytes, settings);
     GlobalUnlock(m_hEvents);
 }

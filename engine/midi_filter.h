@@ -10,6 +10,7 @@
 #include "cantivo/movable_memory.h"
 #include "cantivo/rule_module.h"
 #include "engine/filter_view.h"
+#include "engine/rule_module_loader.h"
 #include "engine/rule_slot.h"
 #include "platform/critical_section.h"
 
@@ -109,6 +110,8 @@ public:
     // Without a page, a stream load reloads the style through this view; with
     // neither, the slots stay as they are.
     FilterView* m_pWindowlessView = nullptr;
+    // Where each run's modules come from; tests may hand in their own.
+    RuleModuleLoader* m_pModuleLoader = &ModuleFileLoader();
 
     // Input events before this index that intake handed straight to the
     // output, so that a failed run's pass-through does not send them twice.

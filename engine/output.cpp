@@ -68,7 +68,10 @@ HRESULT CMFCMidiFilter::CopyEvents(IHostEventQueue* input, IHostEventQueue* outp
 
 void CMFCMidiFilter::EmitEvents(IHostEventQueue* output) {
     const auto* records = static_cast<const EventRecord*>(GlobalLock(m_hEvents));
-    if (!records) return;
+    if (!records) {
+        SetErrorCode(kErrNoMemory);  // nothing can go out: the run passes its input through
+        return;
+    }
     const std::int32_t count = m_nEventBytes / static_cast<std::int32_t>(sizeof(EventRecord));
     for (std::int32_t i = 0; i < count && !IsEndRecord(records[i]); ++i) {
         HostEvent event{};

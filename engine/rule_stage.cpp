@@ -1,13 +1,10 @@
 // The rule stage: every active slot's module, in slot order, on the buffer.
 #include "engine/rule_stage.h"
 
-#include <string>
-
 #include "engine/error_code.h"
 #include "engine/midi_filter.h"
-#include "engine/module_folder.h"
+#include "engine/rule_module_loader.h"
 #include "options/options_settings.h"
-#include "platform/dynamic_library.h"
 
 namespace cantivo {
 
@@ -16,10 +13,6 @@ namespace {
 bool IsSkipped(const RuleSlot& slot) {
     return slot.wModule == kEmptySlot || slot.wDisabled != 0 || slot.wModule == 13 || slot.wModule == 15 ||
            slot.wModule == 18;
-}
-
-std::string ModuleFileName(std::int16_t module) {
-    return ModuleFolder() + "R" + std::to_string(module) + ".DLL";
 }
 
 }  // namespace
@@ -40,13 +33,12 @@ bool IsValidRuleResult(HGLOBAL events, std::int32_t capacity, std::int32_t bytes
 void CMFCMidiFilter::RunRules() {
     for (RuleSlot& slot : m_aSlots) {
         if (IsSkipped(slot)) continue;
-        // The module number is written signed, as module files have always been named.
-        platform::DynamicLibrary library(ModuleFileName(static_cast<std::int16_t>(slot.wModule)));
-        if (!library) {
+        const auto module = m_pModuleLoader->Load(static_cast<std::int16_t>(slot.wModule));
+        if (!module) {
             SetErrorCode(kErrCantLoadRuleFile);
             return;
         }
-        auto convert = reinterpret_cast<QV12ConvertFunction>(library.Symbol(kRuleEntryPoint));
+        const QV12ConvertFunction convert = module->Convert();
         if (!convert) {
             SetErrorCode(kErrBadRuleFileFormat);
             return;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <optional>
 
 #include "engine/error_code.h"
 #include "engine/module_folder.h"
@@ -34,13 +35,20 @@ bool FillSlot(RuleSlot& slot, const StyleSlotRecord& record) {
     return true;
 }
 
-// The steps that run under the filter's lock. The whole file is checked before
-// the first field of the state changes.
-bool LoadLocked(CMFCMidiFilter& filter, StyleView* view, bool interactive, bool keepSettings) {
+std::optional<std::vector<std::uint8_t>> ReadNamedStyle(const CMFCMidiFilter& filter) {
+    const auto path = StyleFilePath(ModuleFolder(), FieldText(filter.m_szStyleFolder), FieldText(filter.m_szStyleName));
+    return path ? platform::ReadWholeFile(*path, platform::ReadMode::kExclusiveSequential) : std::nullopt;
+}
+
+// The steps that run under the filter's lock; the file is read under it too,
+// unless its bytes are given. The whole file is checked before the first field
+// of the state changes.
+bool LoadLocked(CMFCMidiFilter& filter, const std::vector<std::uint8_t>* given, StyleView* view, bool interactive,
+                bool keepSettings) {
     platform::SectionGuard lock(filter.m_csLock);
 
-    const auto path = StyleFilePath(ModuleFolder(), FieldText(filter.m_szStyleFolder), FieldText(filter.m_szStyleName));
-    const auto bytes = path ? platform::ReadWholeFile(*path, platform::ReadMode::kExclusiveSequential) : std::nullopt;
+    const auto read = given ? std::nullopt : ReadNamedStyle(filter);
+    const std::vector<std::uint8_t>* bytes = given ? given : read ? &*read : nullptr;
     if (!bytes) return Fail(kErrCantOpenFile);
     StyleFile style;
     if (ReadStyleFile(*bytes, style) != StyleFileFault::kNone) return Fail(kErrBadFileFormat);
@@ -73,12 +81,7 @@ bool LoadLocked(CMFCMidiFilter& filter, StyleView* view, bool interactive, bool 
     return true;
 }
 
-}  // namespace
-
-bool LoadStyle(CMFCMidiFilter& filter, StyleView* view, bool interactive, bool keepSettings) {
-    if (filter.m_szStyleName[0] == '\0' || filter.m_szStyleFolder[0] == '\0') return false;
-
-    const bool ok = LoadLocked(filter, view, interactive, keepSettings);
+bool FinishLoad(CMFCMidiFilter& filter, StyleView* view, bool ok) {
     if (!view) return ok;
 
     if (ok) view->RedrawRegulators();
@@ -91,6 +94,18 @@ bool LoadStyle(CMFCMidiFilter& filter, StyleView* view, bool interactive, bool k
         filter.m_bBypass = 1;  // events pass through until a style loads
     }
     return ok;
+}
+
+}  // namespace
+
+bool LoadStyle(CMFCMidiFilter& filter, StyleView* view, bool interactive, bool keepSettings) {
+    if (filter.m_szStyleName[0] == '\0' || filter.m_szStyleFolder[0] == '\0') return false;
+    return FinishLoad(filter, view, LoadLocked(filter, nullptr, view, interactive, keepSettings));
+}
+
+bool LoadStyleBytes(CMFCMidiFilter& filter, const std::vector<std::uint8_t>& bytes, StyleView* view,
+                    bool interactive, bool keepSettings) {
+    return FinishLoad(filter, view, LoadLocked(filter, &bytes, view, interactive, keepSettings));
 }
 
 }  // namespace cantivo

@@ -4,6 +4,9 @@
 // page and switches processing on or, after a failure, off.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "engine/midi_filter.h"
 #include "styles/style_view.h"
 
@@ -14,5 +17,10 @@ namespace cantivo {
 // the error code, show its message and put the code back to 0. True when the
 // whole style was loaded; false also for an unnamed style, which shows nothing.
 bool LoadStyle(CMFCMidiFilter& filter, StyleView* view, bool interactive, bool keepSettings);
+
+// The same load from a style file's bytes, for harnesses that keep styles in
+// memory; the filter's style name is not looked at.
+bool LoadStyleBytes(CMFCMidiFilter& filter, const std::vector<std::uint8_t>& bytes, StyleView* view,
+                    bool interactive, bool keepSettings);
 
 }  // namespace cantivo

@@ -1,10 +1,13 @@
 #include "cantivo/movable_memory.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <new>
 #include <unordered_set>
+
+#include "platform/posix/movable_failures.h"
 
 struct CantivoGlobalBlock {
     unsigned char* data = nullptr;
@@ -50,9 +53,27 @@ LiveBlocks& Live() {
 
 bool IsLive(HGLOBAL block) { return block && Live().Contains(block); }
 
+std::atomic<long> g_failingCall{-1};
+std::atomic<long> g_callsCounted{0};
+
+// True for the call a test asked to fail.
+bool InjectedFailure() {
+    const long failing = g_failingCall.load(std::memory_order_relaxed);
+    return failing >= 0 && g_callsCounted.fetch_add(1, std::memory_order_relaxed) == failing;
+}
+
 }  // namespace
 
+void CantivoFailMovableCall(long n) {
+    g_failingCall.store(-1, std::memory_order_relaxed);
+    g_callsCounted.store(0, std::memory_order_relaxed);
+    g_failingCall.store(n, std::memory_order_relaxed);
+}
+
+long CantivoMovableCallsCounted() { return g_callsCounted.load(std::memory_order_relaxed); }
+
 HGLOBAL GlobalAlloc(UINT, SIZE_T bytes) {
+    if (InjectedFailure()) return nullptr;
     auto* block = new (std::nothrow) CantivoGlobalBlock;
     if (!block) return nullptr;
     // A zero-byte block still gets an address, like a discarded one on Windows gets a handle.
@@ -67,7 +88,7 @@ HGLOBAL GlobalAlloc(UINT, SIZE_T bytes) {
 }
 
 HGLOBAL GlobalReAlloc(HGLOBAL block, SIZE_T bytes, UINT) {
-    if (!IsLive(block)) return nullptr;
+    if (!IsLive(block) || InjectedFailure()) return nullptr;
     auto* grown = static_cast<unsigned char*>(std::realloc(block->data, bytes ? bytes : 1));
     if (!grown) return nullptr;
     if (bytes > block->size) std::memset(grown + block->size, 0, bytes - block->size);
@@ -77,7 +98,7 @@ HGLOBAL GlobalReAlloc(HGLOBAL block, SIZE_T bytes, UINT) {
 }
 
 void* GlobalLock(HGLOBAL block) {
-    if (!IsLive(block)) return nullptr;
+    if (!IsLive(block) || InjectedFailure()) return nullptr;
     ++block->locks;
     return block->data;
 }

@@ -18,6 +18,14 @@ public:
     HRESULT STDMETHODCALLTYPE GetAt(std::int32_t index, HostEvent* event) override;
 
     std::vector<HostEvent> events;
+
+    // For tests, inert unless set: the read (a count or a fetch, counted from 0
+    // in `reads`) that fails with E_FAIL, as a host's queue may.
+    std::int32_t failReadAt = -1;
+    std::int32_t reads = 0;
+
+private:
+    bool ReadFails() { return reads++ == failReadAt; }
 };
 
 }  // namespace cantivo::host

@@ -1,0 +1,165 @@
+// A style loader and a processing run on two threads, as a page and a host's
+// playback thread use one filter: every run sees one whole style and
+// ReleaseState may come at any time, since a load holds the filter's lock
+// while it fills the slots and a run holds it while the modules run.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "engine/error_code.h"
+#include "engine/rule_slot.h"
+#include "styles/style_loader.h"
+#include "tests/support/event_bytes.h"
+#include "tests/support/plugin_folder_filter.h"
+#include "tests/support/records.h"
+#include "tools/host/event_queue.h"
+#include "tools/host/host_services.h"
+
+namespace cantivo::test {
+namespace {
+
+std::vector<HostEvent> Phrase() {
+    std::vector<HostEvent> events;
+    for (int beat = 0; beat < 16; ++beat) events.push_back(Note(beat * 240, 60 + beat % 12, 60 + 4 * beat, 200));
+    events.push_back(Controller(120, 7, 100));
+    events.push_back(Wheel(480, -1024));
+    return events;
+}
+
+struct Style {
+    const char* folder;
+    const char* name;
+};
+constexpr Style kStyles[] = {{"Example", "Phrasing"}, {"Jazz", "Swing"}};
+
+class Concurrency : public PluginFolderFilter {
+protected:
+    const std::vector<HostEvent> input = Phrase();
+};
+
+TEST_F(Concurrency, RunsSeeOneWholeStyleWhileStylesLoadAndUntilTheStateIsReleased) {
+    // What each style makes of the phrase, run alone; a released filter passes it through.
+    // A run clears the settings of the rows its style locks, for good: the second round is the one that lasts.
+    std::vector<std::vector<EventBytes>> outcomes;
+    for (int round = 0; round < 2; ++round) {
+        outcomes = {Bytes(input)};
+        for (const Style& style : kStyles) {
+            ASSERT_TRUE(LoadBundled(style.folder, style.name, true));
+            outcomes.push_back(Bytes(Run(input)));
+        }
+    }
+    ASSERT_NE(outcomes[1], outcomes[2]);
+
+    std::atomic<bool> released{false};
+    std::atomic<int> runs{0};
+    std::atomic<int> strays{0};
+    std::thread playback([&] {
+        // Runs on until it has seen the release.
+        for (bool after = false; !after;) {
+            after = released.load();
+            host::EventQueue in(input);
+            host::EventQueue out;
+            if (filter->ProcessEvents(0, 0, &in, &out) != S_OK) ++strays;
+            if (std::find(outcomes.begin(), outcomes.end(), Bytes(out.events)) == outcomes.end()) ++strays;
+            ++runs;
+        }
+    });
+    for (int load = 0; load < 60; ++load) {
+        const Style& style = kStyles[load % 2];
+        // Only this thread writes the names, as only the page does.
+        std::strcpy(filter->m_szStyleFolder, style.folder);
+        std::strcpy(filter->m_szStyleName, style.name);
+        EXPECT_TRUE(LoadStyle(*filter, nullptr, false, false));
+    }
+    filter->ReleaseState();
+    released = true;
+    playback.join();
+
+    EXPECT_EQ(strays.load(), 0);
+    EXPECT_GT(runs.load(), 1);
+    EXPECT_EQ(Bytes(Run(input)), outcomes[0]);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// Whether another thread could take the lock now.
+bool FreeToOthers(platform::CriticalSection& lock) {
+    bool free = false;
+    std::thread([&] {
+        free = lock.TryEnter();
+        if (free) lock.Leave();
+    }).join();
+    return free;
+}
+
+// A rule module that looks at the filter's lock each time it runs.
+class LockProbeModule final : public RuleModuleLoader, public LoadedRuleModule {
+public:
+    static CMFCMidiFilter* filter;
+    static std::vector<bool> lockFree;
+
+    std::unique_ptr<LoadedRuleModule> Load(std::int16_t) override { return std::make_unique<LockProbeModule>(); }
+    QV12ConvertFunction Convert() const override { return &Probe; }
+
+private:
+    static std::int32_t Probe(HWND, void*, HGLOBAL*, std::int32_t*, std::int32_t*, SettingsRegion*, void*,
+                              std::uint16_t, std::uint16_t, std::uint16_t, std::uint8_t) {
+        lockFree.push_back(FreeToOthers(filter->m_csLock));
+        return 1;
+    }
+};
+CMFCMidiFilter* LockProbeModule::filter = nullptr;
+std::vector<bool> LockProbeModule::lockFree;
+
+TEST_F(Concurrency, ARunHoldsTheLockWhileEachModuleRuns) {
+    LockProbeModule probe;
+    LockProbeModule::filter = filter.get();
+    filter->m_pModuleLoader = &probe;
+    for (int k : {0, 1}) {
+        filter->m_aSlots[k].wModule = 1;
+        filter->m_aSlots[k].pData = new std::uint8_t[kRuleDataPadding]();  // the slot owns it
+    }
+    filter->m_bBypass = 0;
+    Run(input);
+    EXPECT_EQ(GetErrorCode(), kNoError);
+    EXPECT_EQ(LockProbeModule::lockFree, (std::vector<bool>{false, false}));
+}
+
+// A page that looks at the filter's lock each time the loader calls it.
+class LockProbeView final : public StyleView {
+public:
+    explicit LockProbeView(CMFCMidiFilter& filter) : filter_(filter) {}
+    void ShowInitialValues() override { Note("initial values"); }
+    void ShowStyleInformation(const StyleFileHeader&, bool) override { Note("style information"); }
+    void ShowRows() override { Note("rows"); }
+    void BindRegulatorAxes() override { Note("axes"); }
+    void RedrawRegulators() override { Note("redraw"); }
+    void EnableOkButton(bool) override { Note("ok button"); }
+    void MarkDirty() override { Note("dirty"); }
+
+    // Each call, with whether another thread could have taken the lock.
+    std::vector<std::pair<std::string, bool>> calls;
+
+private:
+    void Note(const char* call) { calls.emplace_back(call, FreeToOthers(filter_.m_csLock)); }
+    CMFCMidiFilter& filter_;
+};
+
+TEST_F(Concurrency, ALoadHoldsTheLockUntilTheSlotsAreFilled) {
+    LockProbeView view(*filter);
+    std::strcpy(filter->m_szStyleFolder, kStyles[0].folder);
+    std::strcpy(filter->m_szStyleName, kStyles[0].name);
+    ASSERT_TRUE(LoadStyle(*filter, &view, true, false));
+    const std::vector<std::pair<std::string, bool>> expected = {
+        {"initial values", false}, {"style information", false}, {"rows", false}, {"axes", false},
+        {"redraw", true},          {"ok button", true},          {"dirty", true}};
+    EXPECT_EQ(view.calls, expected);
+}
+
+}  // namespace
+}  // namespace cantivo::test

@@ -1,0 +1,23 @@
+// A MIDI file read, handed through a host's queue and back, and written: what
+// is written must read back, and writing it again must give the same bytes.
+#include <cstdint>
+#include <cstdlib>
+
+#include "midi/host_events.h"
+#include "midi/midi_reader.h"
+#include "midi/midi_writer.h"
+
+using namespace cantivo;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const midi::MidiReadResult read = midi::ReadMidi({data, size});
+    if (!read.Ok()) return 0;
+    midi::MidiFile file = read.file;
+    for (midi::MidiTrack& track : file.tracks) track = midi::FromHostEvents(track, midi::ToHostEvents(track));
+
+    const auto written = midi::WriteMidi(file);
+    const midi::MidiReadResult again = midi::ReadMidi(written);
+    if (!again.Ok()) std::abort();
+    if (midi::WriteMidi(again.file) != written) std::abort();
+    return 0;
+}
