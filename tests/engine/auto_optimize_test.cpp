@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "engine/auto_optimize.h"
 #include "tests/support/records.h"
@@ -75,9 +76,7 @@ TEST(AutoOptimize, SmallBendAfterALargeOneBecomesCentreInPlace) {
     const auto out = buffer.InUse();
     ASSERT_EQ(out.size(), 4u);
     EXPECT_EQ(out[0].data[0], kPhraseMarker);  // other records stay
-    EXPECT_EQ(RecordTime(out[2]), 2u);
-    EXPECT_EQ(out[2].data[0], 64);
-    EXPECT_EQ(out[2].data[1], 0);
+    EXPECT_EQ((std::tuple{RecordTime(out[2]), +out[2].data[0], +out[2].data[1]}), (std::tuple{2u, 64, 0}));
 }
 
 TEST(AutoOptimize, AllOffLeavesTheBufferByteForByte) {

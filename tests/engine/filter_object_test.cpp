@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
 #include <vector>
 
 #include "engine/error_code.h"
@@ -32,19 +34,14 @@ TEST_F(FilterObject, ConstructionSetsDefaultsAndCountsTheObject) {
     const std::int32_t before = g_objectCount;
     OwnedFilter filter = MakeIn("R0.DLL");
     EXPECT_EQ(g_objectCount, before + 1);
-    EXPECT_EQ(filter->m_bBypass, 1u);
-    EXPECT_EQ(filter->m_bLoaded, 0u);
-    EXPECT_EQ(filter->m_wMeter, 0x0204);
-    EXPECT_EQ(filter->m_wTimeBase, 120);
+    EXPECT_EQ((std::tuple{+filter->m_bBypass, +filter->m_bLoaded, +filter->m_wMeter, +filter->m_wTimeBase}),
+              (std::tuple{1u, 0u, 0x0204, 120}));
     EXPECT_EQ(All(filter->m_anAxis), (std::vector<std::uint32_t>{1, 2, 5, 4}));
-    for (const ParamEntry& entry : filter->m_Params.aEntry) {
-        EXPECT_EQ(entry.wDepth, 100);
-        EXPECT_EQ(entry.wRandom, 20);
-    }
-    EXPECT_EQ(filter->m_Params.wVariableDepth, 100);
-    EXPECT_EQ(filter->m_Params.awModuleValues[2], 1);
-    EXPECT_EQ(filter->m_Initial.wPan, 64);
-    EXPECT_EQ(filter->m_StyleInitial.wTempo, 120);
+    for (const ParamEntry& entry : filter->m_Params.aEntry)
+        EXPECT_EQ((std::pair{+entry.wDepth, +entry.wRandom}), (std::pair{100, 20}));
+    EXPECT_EQ((std::array{+filter->m_Params.wVariableDepth, +filter->m_Params.awModuleValues[2],
+                          +filter->m_Initial.wPan, +filter->m_StyleInitial.wTempo}),
+              (std::array{100, 1, 64, 120}));
     EXPECT_EQ(All(filter->m_abMuted), std::vector<std::uint32_t>(kParameterCount, 1));
     EXPECT_EQ(All(filter->m_abLocked), std::vector<std::uint32_t>(kParameterCount, 1));
     for (const RuleSlot& slot : filter->m_aSlots) EXPECT_EQ(slot.wModule, kEmptySlot);
@@ -118,23 +115,20 @@ TEST_F(FilterObject, GetPagesNamesThePropertyPage) {
     CoTaskMemFree(pages.pElems);
 }
 
-TEST_F(FilterObject, InitializeStateWithoutModulesChangesOnlySlotsAndLoaded) {
+TEST_F(FilterObject, StateWithoutModulesChangesOnlySlotsAndLoadedAndReleaseOnlyBypass) {
     OwnedFilter filter = MakeIn("R2.DLL");
     filter->m_Params.aEntry[1].wDepth = 150;
     filter->m_bLoaded = 1;
+    filter->m_bBypass = 0;
     std::filesystem::remove(folder / "R2.DLL");
     EXPECT_FALSE(filter->InitializeState());
-    EXPECT_EQ(filter->m_Params.aEntry[1].wDepth, 150);
-    EXPECT_EQ(filter->m_bLoaded, 0u);
-}
-
-TEST_F(FilterObject, ReleaseStateOnAnEmptyFilterSetsOnlyBypass) {
-    OwnedFilter filter = MakeIn("R2.DLL");
-    filter->m_bBypass = 0;
+    const auto state = [&] {
+        return std::tuple{+filter->m_Params.aEntry[1].wDepth, +filter->m_bLoaded, +filter->m_bBypass};
+    };
+    EXPECT_EQ(state(), (std::tuple{150, 0u, 0u}));
     filter->ReleaseState();
-    EXPECT_EQ(filter->m_bBypass, 1u);
+    EXPECT_EQ(state(), (std::tuple{150, 0u, 1u}));
     EXPECT_EQ(filter->m_hEvents, nullptr);
-    EXPECT_EQ(filter->m_Params.aEntry[0].wDepth, 100);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 #include <vector>
 
@@ -120,9 +121,7 @@ TEST(InitialValues, RecordsPastTheEndRecordAreNotTouched) {
     buffer.bytesInUse += sizeof(EventRecord);
     const auto out = Apply(buffer, initial);
     ASSERT_EQ(out.size(), 5u);
-    EXPECT_EQ(out[2].data[0], 1);
-    EXPECT_EQ(out[4].kind, 61);
-    EXPECT_EQ(out[4].data[0], 90);
+    EXPECT_EQ((std::array{out[2].data[0], out[4].kind, out[4].data[0]}), (std::array<std::uint8_t, 3>{1, 61, 90}));
 }
 
 }  // namespace

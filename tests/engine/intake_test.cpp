@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 #include "tests/support/filter_fixture.h"
@@ -30,11 +31,9 @@ TEST_F(Intake, NoteRecordKeepsLowSixteenBitsOfItsDurationButTheEndCountsWhole) {
     TakeIn({Note(5, 64, 77, 0x11234, 9)});
     const auto records = Records();
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].kind, 64);
-    EXPECT_EQ(records[0].data[0], 77);
-    EXPECT_EQ(records[0].data[1], 0x34);
-    EXPECT_EQ(records[0].data[2], 0x12);
-    EXPECT_EQ(records[0].data[3], 9);
+    EXPECT_EQ((std::array{records[0].kind, records[0].data[0], records[0].data[1], records[0].data[2],
+                          records[0].data[3]}),
+              (std::array<std::uint8_t, 5>{64, 77, 0x34, 0x12, 9}));
     EXPECT_EQ(RecordTime(records[1]), 5u + 0x11234);
 }
 
@@ -43,10 +42,8 @@ TEST_F(Intake, PhraseMarkerControllerBecomesAMarker) {
     TakeIn({Controller(0, 100, 63, 4), Controller(10, 100, 64, 6), Controller(20, 101, 64, 2)});
     const auto records = Records();
     ASSERT_EQ(records.size(), 4u);
-    EXPECT_EQ(records[0].kind, 0xFF);
-    EXPECT_EQ(records[0].data[0], kPhraseMarker);
-    EXPECT_EQ(records[0].data[1], 0);
-    EXPECT_EQ(records[1].data[1], 1);
+    EXPECT_EQ((std::array{records[0].kind, records[0].data[0], records[0].data[1], records[1].data[1]}),
+              (std::array<std::uint8_t, 4>{0xFF, kPhraseMarker, 0, 1}));
     EXPECT_EQ(records[2].kind, 0xB2);
     EXPECT_EQ(filter->m_byMarkerChannel, 6);
 }
@@ -54,10 +51,9 @@ TEST_F(Intake, PhraseMarkerControllerBecomesAMarker) {
 TEST_F(Intake, WheelIsReducedTowardZero) {
     TakeIn({Wheel(0, -8192), Wheel(1, 8191), Wheel(2, -31), Wheel(3, 1000, 3)});
     const auto records = Records();
-    EXPECT_EQ(WheelValue(records[0]), -256);
-    EXPECT_EQ(WheelValue(records[1]), 255);
-    EXPECT_EQ(WheelValue(records[2]), 0);
-    EXPECT_EQ(WheelValue(records[3]), 31);
+    EXPECT_EQ((std::array{WheelValue(records[0]), WheelValue(records[1]), WheelValue(records[2]),
+                          WheelValue(records[3])}),
+              (std::array{-256, 255, 0, 31}));
     EXPECT_EQ(records[3].kind, 0xE3);
 }
 

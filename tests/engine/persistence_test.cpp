@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "tests/support/filter_fixture.h"
 #include "tests/support/host_doubles.h"
@@ -82,11 +83,9 @@ TEST_F(Persistence, LoadTakesTheSettingsAndReloadsTheStyleWithoutAPage) {
     EXPECT_EQ(loaded->Load(&stream), S_OK);
     EXPECT_EQ(PersistedBytes(*loaded), PersistedBytes(*filter));
     EXPECT_EQ(loaded->IsDirty(), S_FALSE);
-    EXPECT_EQ(view.reloads, 1);
-    EXPECT_EQ(view.refreshes, 0);
     // Processing is on whatever the view made of the style.
-    EXPECT_EQ(loaded->m_bLoaded, 1u);
-    EXPECT_EQ(loaded->m_bBypass, 0u);
+    EXPECT_EQ((std::tuple{view.reloads, view.refreshes, +loaded->m_bLoaded, +loaded->m_bBypass}),
+              (std::tuple{1, 0, 1u, 0u}));
 }
 
 TEST_F(Persistence, OpenPageRefreshesInsteadAndNoViewLeavesTheSlots) {
@@ -127,12 +126,9 @@ TEST_F(Persistence, LoadIntoADirtyFilterReadsNothing) {
     std::strcpy(filter->m_szStyleFolder, "Mine");
     const auto before = PersistedBytes(*filter);
     EXPECT_EQ(filter->Load(&stream), S_OK);
-    EXPECT_EQ(stream.readCalls, 0);
-    EXPECT_EQ(stream.position, 0u);
     EXPECT_EQ(PersistedBytes(*filter), before);
-    EXPECT_EQ(windowless.reloads, 0);
-    EXPECT_EQ(filter->m_bLoaded, 0u);
-    EXPECT_EQ(filter->m_bBypass, 1u);
+    EXPECT_EQ((std::tuple{stream.readCalls, +stream.position, windowless.reloads, +filter->m_bLoaded, +filter->m_bBypass}),
+              (std::tuple{0, 0u, 0, 0u, 1u}));
 }
 
 // A stream that ends early or fails keeps the fields before the failing one
@@ -152,9 +148,7 @@ TEST_F(Persistence, CutShortOrFailingStreamStopsAtItsField) {
         const auto after = PersistedBytes(*fresh);
         EXPECT_TRUE(std::equal(after.begin(), after.begin() + kept, saved.begin()));
         EXPECT_TRUE(std::equal(after.begin() + kept, after.end(), before.begin() + kept));
-        EXPECT_EQ(windowless.reloads, 0);
-        EXPECT_EQ(fresh->m_bLoaded, 0u);
-        EXPECT_EQ(fresh->m_bBypass, 1u);
+        EXPECT_EQ((std::tuple{windowless.reloads, +fresh->m_bLoaded, +fresh->m_bBypass}), (std::tuple{0, 0u, 1u}));
     }
 }
 

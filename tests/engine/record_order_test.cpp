@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -14,9 +15,7 @@ namespace {
 TEST(RecordLayout, TimeIsTwentyFourBitLittleEndian) {
     EventRecord r{};
     SetRecordTime(r, 0x123456);
-    EXPECT_EQ(r.time[0], 0x56);
-    EXPECT_EQ(r.time[1], 0x34);
-    EXPECT_EQ(r.time[2], 0x12);
+    EXPECT_EQ((std::array{r.time[0], r.time[1], r.time[2]}), (std::array<std::uint8_t, 3>{0x56, 0x34, 0x12}));
     EXPECT_EQ(RecordTime(r), 0x123456u);
     SetRecordTime(r, 70000 + (1u << 24));
     EXPECT_EQ(RecordTime(r), 70000u);
@@ -30,8 +29,7 @@ TEST(RecordLayout, WheelValueRoundTripsThroughItsTwoParts) {
         EXPECT_EQ(WheelValue(r), value);
     }
     const EventRecord centre = WheelRecord(0, 0);
-    EXPECT_EQ(centre.data[0], 64);
-    EXPECT_EQ(centre.data[1], 0);
+    EXPECT_EQ((std::array{centre.data[0], centre.data[1]}), (std::array<std::uint8_t, 2>{64, 0}));
 }
 
 TEST(CompareRecords, TimeFirstThenClass) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 #include "engine/error_code.h"
 #include "tests/engine/slot_fixture.h"
@@ -67,20 +69,15 @@ TEST_F(RuleStage, ModuleSeesTheElevenArguments) {
     const auto calls = ReadRecordedCalls(RecorderPath("args.bin"));
     ASSERT_EQ(calls.size(), 1u);
     const RecordedCall& call = calls[0].call;
-    EXPECT_EQ(call.pageWindow, 0u);
-    EXPECT_EQ(call.meter, (3 << 8) | 3);
-    EXPECT_EQ(call.reserved, 0);
-    EXPECT_EQ(call.timeBase, 480);
-    EXPECT_EQ(call.expressionController, 74);
-    EXPECT_EQ(call.capacity, 1024000);
-    EXPECT_EQ(call.settings.params.aEntry[2].wDepth, 0);
-    EXPECT_EQ(call.settings.params.aEntry[2].wRandom, 0);
-    EXPECT_EQ(call.settings.params.aEntry[5].wDepth, 0);
-    EXPECT_EQ(call.settings.params.aEntry[1].wDepth, 100);
-    EXPECT_EQ(call.settings.axis[3], 6u);
-    EXPECT_EQ(call.settings.styleInitial.wTempo, 99);
-    EXPECT_EQ(call.settings.muted[2], 1u);
-    EXPECT_EQ(call.settings.locked[5], 1u);
+    EXPECT_EQ((std::tuple{+call.pageWindow, +call.meter, +call.reserved, +call.timeBase, +call.expressionController,
+                          +call.capacity}),
+              (std::tuple{0u, (3 << 8) | 3, 0, 480, 74, 1024000}));
+    // The settings as the filter holds them, muted and locked rows cleared.
+    const SettingsRegion& s = call.settings;
+    EXPECT_EQ((std::array{+s.params.aEntry[2].wDepth, +s.params.aEntry[2].wRandom, +s.params.aEntry[5].wDepth,
+                          +s.params.aEntry[1].wDepth, +s.styleInitial.wTempo}),
+              (std::array{0, 0, 0, 100, 99}));
+    EXPECT_EQ((std::array{+s.axis[3], +s.muted[2], +s.locked[5]}), (std::array{6u, 1u, 1u}));
     EXPECT_EQ(std::memcmp(&call.settings, filter->Settings(), sizeof(SettingsRegion)), 0);
     // Initial values ran first: the module sees the inserted pan (expression 74 too).
     ASSERT_EQ(calls[0].records.size(), 6u);

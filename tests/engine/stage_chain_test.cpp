@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "engine/error_code.h"
 #include "tests/engine/slot_fixture.h"
 
@@ -52,10 +54,9 @@ TEST_F(StageChain, RunsIntakeInitialValuesRulesThinningAndOutputInOrder) {
     ASSERT_EQ(records.size(), 6u);
     EXPECT_EQ(records[0].data[1], 121);
     ASSERT_EQ(output.size(), 4u);
-    EXPECT_EQ(output[0].note.key, 10);
-    EXPECT_EQ(output[1].note.velocity, 100);
-    EXPECT_EQ(output[2].note.velocity, 33);
-    EXPECT_EQ(output[3].note.velocity, 110);
+    EXPECT_EQ((std::array{output[0].note.key, output[1].note.velocity, output[2].note.velocity,
+                          output[3].note.velocity}),
+              (std::array<std::uint8_t, 4>{10, 100, 33, 110}));
 }
 
 TEST_F(StageChain, OptionsStartValuesThinNothing) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "tools/cantivo/change_report.h"
 
 namespace cantivo::host {
@@ -26,21 +29,12 @@ TEST(ChangeReport, PairsNotesByOrderWithinTheirKeyAndChannel) {
                                      MakeNote(480, 1, 60, 70, 400), MakeNote(990, 0, 64, 80, 100)});
     const ChangeReport report = CompareFiles(before, after);
     const NoteChanges& n = report.notes;
-    EXPECT_EQ(n.before, 4);
-    EXPECT_EQ(n.after, 4);
-    EXPECT_EQ(n.paired, 4);
-    EXPECT_EQ(n.changed, 4);
-    EXPECT_EQ(n.moved, 3);
-    EXPECT_EQ(n.earlier, 1);
-    EXPECT_EQ(n.later, 2);
-    EXPECT_EQ(n.shift.low, -10);
-    EXPECT_EQ(n.shift.high, 30);
-    EXPECT_EQ(n.shiftSum, 30);
-    EXPECT_EQ(n.velocityChanged, 1);
-    EXPECT_EQ(n.durationChanged, 1);
-    EXPECT_EQ(n.velocityBefore.low, 50);
-    EXPECT_EQ(n.velocityAfter.low, 55);
-    EXPECT_EQ(n.durationAfter.high, 400);
+    EXPECT_EQ((std::array{n.before, n.after, n.paired, n.changed, n.moved, n.earlier, n.later, n.velocityChanged,
+                          n.durationChanged}),
+              (std::array{4, 4, 4, 4, 3, 1, 2, 1, 1}));
+    EXPECT_EQ((std::tuple{n.shift.low, n.shift.high, n.shiftSum, n.velocityBefore.low, n.velocityAfter.low,
+                          n.durationAfter.high}),
+              (std::tuple{-10, 30, 30, 50, 55, 400}));
     ASSERT_EQ(report.tracks.size(), 1u);
     EXPECT_EQ(report.tracks[0].name, "Lead");
 
@@ -77,9 +71,7 @@ TEST(ChangeReport, ATrackMissingOnOneSideCountsAsEmpty) {
     MidiFile before = OneTrack({MakeNote(0, 0, 60, 100, 240)});
     const MidiFile after{1, 480, {}};
     const ChangeReport report = CompareFiles(before, after);
-    EXPECT_EQ(report.notes.before, 1);
-    EXPECT_EQ(report.notes.after, 0);
-    EXPECT_EQ(report.notes.paired, 0);
+    EXPECT_EQ((std::array{report.notes.before, report.notes.after, report.notes.paired}), (std::array{1, 0, 0}));
     EXPECT_NE(FormatReport(report).find("moved: 0 of 0\n"), std::string::npos);
     EXPECT_NE(FormatReport(CompareFiles(after, after)).find("Controllers: none"), std::string::npos);
 }

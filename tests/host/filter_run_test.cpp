@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -95,11 +96,9 @@ TEST(FilterRun, ConnectsLoadsProcessesEachTrackWithChannelEventsAndDisconnects) 
     EXPECT_EQ(filter.calls, (std::vector<std::string>{"Connect", "Load", "ProcessEvents 4", "Disconnect"}));
     const SettingsBytes settings = SomeSettings();
     EXPECT_EQ(filter.loaded, std::vector<std::uint8_t>(settings.begin(), settings.end()));
-    EXPECT_EQ(filter.beats, 6);
-    EXPECT_EQ(filter.beatUnitPower, 3);
+    EXPECT_EQ((std::array{filter.beats, filter.beatUnitPower}), (std::array{6, 3}));
 
-    EXPECT_EQ(output->format, 1);
-    EXPECT_EQ(output->division, 240);
+    EXPECT_EQ((std::pair{+output->format, +output->division}), (std::pair{1, 240}));
     ASSERT_EQ(output->tracks.size(), 2u);
     EXPECT_EQ(output->tracks[1], input.tracks[1]);
     std::vector<std::uint32_t> noteTimes;

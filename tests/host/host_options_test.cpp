@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tools/cantivo/host_options.h"
 #include "tools/cantivo/parameters.h"
 
@@ -23,29 +25,16 @@ TEST(HostOptions, ReadsARunWithEveryKindOfSetting) {
                                   "--random=start=10", "--depth", "variable=0", "--mute", "Modulation", "--unmute",
                                   "wheel", "--velocity", "90", "--pan=0", "--no-wheel", "--report", "json", "--piano-roll",
                                   "roll.svg", "--bars", "3-5", "-j", "4"});
-    EXPECT_EQ(o.action, HostAction::kRun);
-    EXPECT_EQ(o.inputs, std::vector<std::string>{"in.mid"});
-    EXPECT_EQ(o.output, "out.mid");
-    EXPECT_EQ(o.pianoRoll, "roll.svg");
+    EXPECT_EQ((std::tuple{o.action, o.inputs, o.output, o.pianoRoll, o.jobs, o.styleFolder, o.styleName, o.report,
+                          o.useCom}),
+              (std::tuple{HostAction::kRun, std::vector<std::string>{"in.mid"}, "out.mid", "roll.svg", 4u, "Jazz",
+                          "Swing", ReportFormat::kJson, false}));
     ASSERT_TRUE(o.bars);
-    EXPECT_EQ(o.bars->first, 3u);
-    EXPECT_EQ(o.bars->last, 5u);
-    EXPECT_EQ(o.jobs, 4u);
-    EXPECT_EQ(o.styleFolder, "Jazz");
-    EXPECT_EQ(o.styleName, "Swing");
-    EXPECT_EQ(o.depth[3], 150);
-    EXPECT_EQ(o.depth[7], 0);
-    EXPECT_EQ(o.random[1], 10);
-    EXPECT_EQ(o.muted[6], true);
-    EXPECT_EQ(o.muted[5], false);
-    EXPECT_FALSE(o.muted[3]);
-    EXPECT_EQ(o.velocity, 90);
-    EXPECT_EQ(o.pan, 0);
-    EXPECT_FALSE(o.expression);
-    EXPECT_TRUE(o.dropWheel);
-    EXPECT_FALSE(o.dropModulation);
-    EXPECT_EQ(o.report, ReportFormat::kJson);
-    EXPECT_FALSE(o.useCom);
+    EXPECT_EQ((std::pair{o.bars->first, o.bars->last}), (std::pair{3u, 5u}));
+    EXPECT_EQ((std::tuple{o.depth[3], o.depth[7], o.random[1], o.muted[6], o.muted[5], o.muted[3]}),
+              (std::tuple{150, 0, 10, true, false, std::nullopt}));
+    EXPECT_EQ((std::tuple{o.velocity, o.pan, o.expression, o.dropWheel, o.dropModulation}),
+              (std::tuple{90, 0, std::nullopt, true, false}));
     // What a batch hands on to each file's run: the settings, not the outputs.
     EXPECT_EQ(o.settingArguments,
               (std::vector<std::string>{"--style", "Jazz/Swing", "--depth", "velocity=150", "--random", "start=10",

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 
 #include "midi/midi_file.h"
@@ -36,9 +37,7 @@ TEST(HostServices, TheSequencerLendsTheFilesTimeBaseAndFirstMeter) {
     ASSERT_NE(meter->HasMeter(), 0);
     std::int32_t first = -1, beats = 0, power = 0;
     ASSERT_EQ(meter->GetMeter(0, &first, &beats, &power), S_OK);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(beats, 3);
-    EXPECT_EQ(power, 3);
+    EXPECT_EQ((std::array{first, beats, power}), (std::array{0, 3, 3}));
 
     // An eighth is 48 ticks, a measure 144.
     std::int32_t measure = 0, beat = 0, tick = 0;
@@ -58,8 +57,7 @@ TEST(HostServices, AMeterNoMeasureCanBeBuiltOnCountsAsFourFour) {
         Sequencer sequencer(FileWithMeter(480, signature));
         std::int32_t first = 0, beats = 0, power = 0;
         ASSERT_EQ(sequencer.meter.GetMeter(0, &first, &beats, &power), S_OK);
-        EXPECT_EQ(beats, 4);
-        EXPECT_EQ(power, 2);
+        EXPECT_EQ((std::array{beats, power}), (std::array{4, 2}));
         std::int32_t measure = 0, beat = 0, tick = 0;
         EXPECT_EQ(sequencer.meter.TicksToMeasure(1920 + 480, &measure, &beat, &tick), S_OK);
         EXPECT_EQ((std::array{measure, beat, tick}), (std::array{1, 1, 0}));

@@ -54,23 +54,16 @@ TEST(PianoRoll, GhostsTheInputUnderTheOutputWithVelocityAndControllerLanes) {
                                   MakePitchWheel(0, 0, 0)});
     const std::string svg = PianoRollSvg(before, after);
     EXPECT_EQ(svg.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\"", 0), 0u);
-    EXPECT_EQ(Count(svg, "<rect class=\"ghost\""), 2u);
-    EXPECT_EQ(Count(svg, "<rect class=\"note\""), 3u);
-    // The conductor track, without notes or controllers, gets no roll.
-    EXPECT_EQ(Count(svg, "class=\"title\""), 1u);
-    EXPECT_EQ(Count(svg, ">Track 2: Lead<"), 1u);
-    EXPECT_EQ(Count(svg, "<g class=\"velocity-lane\""), 1u);
-    EXPECT_EQ(Count(svg, "class=\"ghost-stem\""), 2u);
-    EXPECT_EQ(Count(svg, "class=\"stem\""), 3u);
-    // Expression thinned from two moves to one, the wheel added; no pan or modulation lane.
-    EXPECT_EQ(Count(svg, "<g class=\"controller-lane\""), 2u);
-    EXPECT_EQ(Count(svg, "data-controller=\"11\""), 1u);
-    EXPECT_EQ(Count(svg, "data-controller=\"-1\""), 1u);
-    EXPECT_EQ(Count(svg, "class=\"ghost-point\""), 2u);
-    EXPECT_EQ(Count(svg, "class=\"point\""), 2u);
-    // Rows tall enough to name every key from B3 to G#4.
-    for (const char* key : {">B3<", ">C4<", ">C#4<", ">G4<", ">G#4<"}) EXPECT_EQ(Count(svg, key), 1u) << key;
-    EXPECT_EQ(Count(svg, ">A4<"), 0u);
+    const std::pair<const char*, std::size_t> counts[] = {
+        {"<rect class=\"ghost\"", 2}, {"<rect class=\"note\"", 3}, {"class=\"ghost-stem\"", 2}, {"class=\"stem\"", 3},
+        // The conductor track, without notes or controllers, gets no roll.
+        {"class=\"title\"", 1}, {">Track 2: Lead<", 1}, {"<g class=\"velocity-lane\"", 1},
+        // Expression thinned from two moves to one, the wheel added; no pan or modulation lane.
+        {"<g class=\"controller-lane\"", 2}, {"data-controller=\"11\"", 1}, {"data-controller=\"-1\"", 1},
+        {"class=\"ghost-point\"", 2}, {"class=\"point\"", 2},
+        // Rows tall enough to name every key from B3 to G#4.
+        {">B3<", 1}, {">C4<", 1}, {">C#4<", 1}, {">G4<", 1}, {">G#4<", 1}, {">A4<", 0}};
+    for (const auto& [part, count] : counts) EXPECT_EQ(Count(svg, part), count) << part;
     EXPECT_EQ(svg, PianoRollSvg(before, after));
 }
 

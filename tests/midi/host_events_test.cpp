@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "midi/host_events.h"
+#include "tests/support/records.h"
 
 namespace cantivo::midi {
 namespace {
@@ -70,13 +71,7 @@ TEST(HostEvents, ChangedNotesAndNewEventsFindTheirPlaces) {
         }
         if (e.type == kHostNote && e.note.key == 67) e.note.velocity = 100;
     }
-    HostEvent expression{};
-    expression.time = 0;
-    expression.channel = 3;
-    expression.type = kHostController;
-    expression.note.key = 11;
-    expression.note.velocity = 90;
-    events.insert(events.begin() + 3, expression);
+    events.insert(events.begin() + 3, cantivo::test::Controller(0, 11, 90, 3));
 
     const MidiTrack track = FromHostEvents(source, events);
     MidiEvent louder = source.events[8];
@@ -110,14 +105,7 @@ TEST(HostEvents, KeptEventsReturnOnceAndForeignEventsAreLeftOut) {
 }
 
 TEST(HostEvents, NegativeTimesAndDurationsBecomeZero) {
-    MidiTrack source;
-    HostEvent note{};
-    note.type = kHostNote;
-    note.time = -50;
-    note.duration = -3;
-    note.note.key = 60;
-    note.note.velocity = 64;
-    const MidiTrack track = FromHostEvents(source, std::vector{note});
+    const MidiTrack track = FromHostEvents(MidiTrack{}, std::vector{cantivo::test::Note(-50, 60, 64, -3)});
     ASSERT_EQ(track.events.size(), 1u);
     EXPECT_EQ(track.events[0].time, 0u);
     EXPECT_EQ(track.events[0].duration, 0u);

@@ -5,13 +5,17 @@
 namespace cantivo::midi {
 namespace {
 
-TEST(TimeBase, DefaultsWithoutTempoOrTimeSignature) {
+TEST(TimeBase, DefaultsWithoutTempoOrTimeSignatureAndNoTicksPerQuarterForSmpte) {
     MidiFile file;
     file.tracks.resize(2);
     EXPECT_EQ(FirstTempo(file), (TempoChange{0, 500000}));
     EXPECT_EQ(FirstTimeSignature(file), (TimeSignature{0, 4, 2}));
     EXPECT_TRUE(TempoMap(file).empty());
     EXPECT_EQ(TicksPerQuarter(file), 480);
+    file.division = 0xE728;  // SMPTE timing, 25 frames of 40 ticks: no ticks per quarter
+    EXPECT_EQ(TicksPerQuarter(file), 0);
+    file.division = 96;
+    EXPECT_EQ(TicksPerQuarter(file), 96);
 }
 
 TEST(TimeBase, MapsGatherEveryTrackByTime) {
@@ -25,14 +29,6 @@ TEST(TimeBase, MapsGatherEveryTrackByTime) {
     EXPECT_EQ(TimeSignatureMap(file), (std::vector<TimeSignature>{{0, 6, 3}, {960, 3, 2}, {1920, 2, 2}}));
     EXPECT_EQ(FirstTempo(file), (TempoChange{0, 500000}));
     EXPECT_EQ(FirstTimeSignature(file), (TimeSignature{0, 6, 3}));
-}
-
-TEST(TimeBase, SmpteTimingHasNoTicksPerQuarter) {
-    MidiFile file;
-    file.division = 0xE728;  // 25 frames of 40 ticks
-    EXPECT_EQ(TicksPerQuarter(file), 0);
-    file.division = 96;
-    EXPECT_EQ(TicksPerQuarter(file), 96);
 }
 
 }  // namespace

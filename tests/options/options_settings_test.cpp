@@ -26,33 +26,20 @@ TEST_F(Options, EmptyRegistryGivesTheDefaultsAndCreatesTheKey) {
     EXPECT_TRUE(key.ValueNames().empty());
 }
 
-TEST_F(Options, OutOfRangeControllerLoadsAsFifty) {
-    for (std::uint32_t stored : {200u, 0xFFFFFFFFu}) {
-        Put("Ctrl", stored);
-        LoadOptionsSettings();
-        EXPECT_EQ(g_Options.Ctrl, 50) << stored;
-    }
-    Put("Ctrl", 127);
-    LoadOptionsSettings();
-    EXPECT_EQ(g_Options.Ctrl, 127);
-}
-
-TEST_F(Options, StoredValuesAreTakenWithoutRangeChecks) {
+// Stored values are taken without range checks, but a controller out of range
+// loads as 50 and a value longer than four bytes as its default.
+TEST_F(Options, StoredValuesAreTakenAsTheyAreButForTheControllerAndOverlongValues) {
     Put("VolB", 5);
     Put("IVol", 1000);
     Put("BIPan", 0);
     Put("PhrT", 1);
-    LoadOptionsSettings();
-    EXPECT_EQ(g_Options.VolB, 5);
-    EXPECT_EQ(g_Options.IVol, 1000);
-    EXPECT_EQ(g_Options.BIPan, 0);
-    EXPECT_EQ(g_Options.PhrT, 0);
-}
-
-TEST_F(Options, ValueLongerThanFourBytesTakesTheDefault) {
     RegistryKey::Create(RegistryRoot::CurrentUser, kOptionsKeyPath).SetBinary("IModW", {9, 0, 0, 0, 0, 0, 0, 0});
-    LoadOptionsSettings();
-    EXPECT_EQ(g_Options.IModW, 5);
+    for (const std::uint32_t stored : {200u, 0xFFFFFFFFu, 127u}) {
+        Put("Ctrl", stored);
+        LoadOptionsSettings();
+        const auto controller = static_cast<std::uint8_t>(stored == 127 ? 127 : 50);
+        EXPECT_EQ(g_Options, (OptionsSettings{5, controller, 0, 1, 2, 1, 1000, 1, 2, 1, 5, 0, 5})) << stored;
+    }
 }
 
 TEST_F(Options, SaveWritesExactlyTheTwelveValues) {

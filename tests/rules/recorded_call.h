@@ -1,7 +1,6 @@
 // What the recording test module writes for each call, read back by tests.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 #include "cantivo/rule_module.h"
@@ -23,13 +22,5 @@ struct RecordedCall {
     // followed by bytesInUse / 8 records
 };
 #pragma pack(pop)
-static_assert(sizeof(RecordedCall) == 8 + 4 + 4 + 180 + 36 + 2 + 2 + 2 + 1 + 64);
-static_assert(offsetof(RecordedCall, settings) == 16);
-static_assert(offsetof(RecordedCall, slotParams) == 196);
-static_assert(offsetof(RecordedCall, meter) == 232);
-static_assert(offsetof(RecordedCall, reserved) == 234);
-static_assert(offsetof(RecordedCall, timeBase) == 236);
-static_assert(offsetof(RecordedCall, expressionController) == 238);
-static_assert(offsetof(RecordedCall, ruleData) == 239);
 
 }  // namespace cantivo::test

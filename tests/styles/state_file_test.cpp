@@ -26,12 +26,7 @@ TEST_F(StateFile, HoldsTheStreamRecordAndIsRewrittenTheSame) {
     ASSERT_EQ(first->size(), 636u);
     host::MemoryStream saved;
     ASSERT_EQ(filter->Save(&saved, 0), S_OK);
-    EXPECT_EQ(*first, saved.bytes);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(first->data() + 260)), "Swing");
-    EXPECT_EQ((*first)[520 + 3 * 4 + 2], 7);
-    EXPECT_EQ((*first)[586], 33);
-    EXPECT_EQ((*first)[588 + 5 * 4], 0);
-    EXPECT_EQ((*first)[632], 6);
+    EXPECT_EQ(*first, saved.bytes);  // where each field lies, the stream's own tests pin
 
     WriteStateFile(*filter);
     EXPECT_EQ(platform::ReadWholeFile(folder.Path() + "qvb20.sta"), first);

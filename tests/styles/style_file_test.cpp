@@ -4,6 +4,7 @@
 #include <functional>
 #include <utility>
 #include <stdexcept>
+#include <tuple>
 
 #include "styles/style_file.h"
 #include "tests/support/style_files.h"
@@ -35,13 +36,10 @@ TEST(StyleFile, WrittenFileReadsBackFieldForField) {
     expected.bChecksum = HeaderChecksum(expected);
     EXPECT_EQ(std::memcmp(&read.header, &expected, sizeof expected), 0);
     ASSERT_EQ(read.slots.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(read.slots[i].label, written.slots[i].label);
-        EXPECT_EQ(read.slots[i].wModule, written.slots[i].wModule);
-        EXPECT_EQ(read.slots[i].data, written.slots[i].data);
-        EXPECT_EQ(read.slots[i].bDisabled, written.slots[i].bDisabled);
-        EXPECT_EQ(read.slots[i].abParams, written.slots[i].abParams);
-    }
+    const auto fields = [](const StyleSlotRecord& s) {
+        return std::tie(s.label, s.wModule, s.data, s.bDisabled, s.abParams);
+    };
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(fields(read.slots[i]), fields(written.slots[i])) << i;
 }
 
 TEST(StyleFile, HeaderLengthMagicsAndChecksumAreChecked) {

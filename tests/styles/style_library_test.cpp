@@ -19,12 +19,16 @@ TEST(StyleLibrary, FoldersAreSortedWithoutCaseAndDotFoldersAndFilesLeftOut) {
     EXPECT_EQ(ListStyleFolders(module.Path()), (Names{"Ambient", "bossa", "cool"}));
 }
 
-TEST(StyleLibrary, MissingOrEmptyLibraryListsNothing) {
+TEST(StyleLibrary, MissingEmptyOrOutsideLibraryListsNothing) {
     TempFolder module;
     EXPECT_TRUE(ListStyleFolders(module.Path()).empty());
     std::filesystem::create_directories(module / "STYLES");
     EXPECT_TRUE(ListStyleFolders(module.Path()).empty());
     EXPECT_TRUE(ListStyles(module.Path(), "Jazz").empty());
+    // Nor does a folder name that leaves the library.
+    module.Touch("STYLES/Up.cnv");
+    module.Touch("Top.cnv");
+    for (const char* outside : {"..", ".", "Jazz\\.."}) EXPECT_TRUE(ListStyles(module.Path(), outside).empty()) << outside;
 }
 
 TEST(StyleLibrary, StylesAreCnvFilesOfAnyCaseListedWithoutTheExtension) {
@@ -37,15 +41,6 @@ TEST(StyleLibrary, StylesAreCnvFilesOfAnyCaseListedWithoutTheExtension) {
     module.Touch("STYLES/Jazz/Deeper/Inner.cnv");
     std::filesystem::create_directories(module / "STYLES" / "Jazz" / "Folder.cnv");
     EXPECT_EQ(ListStyles(module.Path(), "Jazz"), (Names{"Ballad", "cool", "Swing.fast"}));
-}
-
-TEST(StyleLibrary, StyleListOfAFolderNameThatLeavesTheLibraryIsEmpty) {
-    TempFolder module;
-    module.Touch("STYLES/Up.cnv");
-    module.Touch("Top.cnv");
-    EXPECT_TRUE(ListStyles(module.Path(), "..").empty());
-    EXPECT_TRUE(ListStyles(module.Path(), ".").empty());
-    EXPECT_TRUE(ListStyles(module.Path(), "Jazz\\..").empty());
 }
 
 TEST(StyleLibrary, StoredNamesAreFoundByPrefixWithoutCase) {

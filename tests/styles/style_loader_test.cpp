@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -25,8 +26,19 @@ bool LockIsFree(CMFCMidiFilter& filter) {
     return free;
 }
 
-// The slot's data pointer, read out of the packed slot before a check binds to it.
-bool HasData(const RuleSlot& slot) { return slot.pData != nullptr; }
+std::vector<std::uint32_t> Locked(const CMFCMidiFilter& filter) {
+    return {std::begin(filter.m_abLocked), std::end(filter.m_abLocked)};
+}
+const std::vector<std::uint32_t> kSampleLocked = {1, 0, 0, 0, 1, 1, 0, 0};
+using Calls = std::vector<std::string>;
+
+// Depth and random of each row, the variable depth last (random -1).
+std::vector<std::pair<int, int>> Rows(const CMFCMidiFilter& filter) {
+    std::vector<std::pair<int, int>> rows;
+    for (const ParamEntry& entry : filter.m_Params.aEntry) rows.emplace_back(entry.wDepth, entry.wRandom);
+    rows.emplace_back(filter.m_Params.wVariableDepth, -1);
+    return rows;
+}
 
 // The page's side, recorded: each call with what the state held at that moment.
 class RecordingView final : public StyleView {
@@ -41,7 +53,7 @@ public:
     }
     void ShowRows() override {
         calls.push_back("rows");
-        lockedAtRows = std::vector<std::uint32_t>(std::begin(filter_.m_abLocked), std::end(filter_.m_abLocked));
+        lockedAtRows = Locked(filter_);
         slotCountAtRows = filter_.m_nSlotCount;
     }
     void BindRegulatorAxes() override {
@@ -52,7 +64,7 @@ public:
     void EnableOkButton(bool enable) override { calls.push_back(enable ? "ok on" : "ok off"); }
     void MarkDirty() override { calls.push_back("dirty"); }
 
-    std::vector<std::string> calls;
+    Calls calls;
     std::string shownMeter;
     bool lockedWhenShown = false;
     std::vector<std::uint32_t> lockedAtRows;
@@ -81,10 +93,6 @@ protected:
         InstallStyleFile(folder, styleFolder, name + ".cnv", WriteStyleFile(style));
         Name(styleFolder, name);
     }
-    void InstallBytes(const std::vector<std::uint8_t>& bytes) {
-        InstallStyleFile(folder, "Jazz", "Swing.cnv", bytes);
-        Name("Jazz", "Swing");
-    }
     void Name(const std::string& styleFolder, const std::string& name) {
         std::memset(filter->m_szStyleFolder, 0, kNameBytes);
         std::memset(filter->m_szStyleName, 0, kNameBytes);
@@ -111,6 +119,29 @@ protected:
         add(&filter->m_bBypass, 4);
         add(&filter->m_bDirty, 4);
         return bytes;
+    }
+
+    // Every slot holds its record, each data block ends in zeros, and the rest are empty.
+    void ExpectSlots(const std::vector<StyleSlotRecord>& records) {
+        ASSERT_EQ(filter->m_nSlotCount, records.size());
+        for (std::size_t i = 0; i < kSlotCount; ++i) {
+            const RuleSlot& slot = filter->m_aSlots[i];
+            if (i >= records.size()) {
+                EXPECT_EQ((std::tuple{std::string(slot.szName), +slot.wModule, +slot.pData == nullptr,
+                                      slot.nDataLen + slot.wDisabled}),
+                          (std::tuple{std::string(), int{kEmptySlot}, true, 0})) << i;
+                continue;
+            }
+            const StyleSlotRecord& r = records[i];
+            ASSERT_NE(+slot.pData, nullptr) << i;  // a block of length 0 too: the slot counts as one with data
+            std::vector<std::uint8_t> data = r.data;
+            data.resize(data.size() + kRuleDataPadding);
+            EXPECT_EQ((std::tuple{std::string(slot.szName), +slot.wModule, +slot.wDisabled,
+                                  std::vector<std::uint8_t>(slot.pData, slot.pData + slot.nDataLen + kRuleDataPadding),
+                                  std::vector<std::uint8_t>(slot.abParams, slot.abParams + kSlotParamBytes)}),
+                      (std::tuple{r.label, int{r.wModule}, int{r.bDisabled}, data,
+                                  std::vector<std::uint8_t>(r.abParams.begin(), r.abParams.end())})) << i;
+        }
     }
 
     void ExpectRefused(std::int32_t code, const char* message) {
@@ -143,27 +174,10 @@ TEST_F(StyleLoader, WindowlessLoadFillsTheStyleAndLeavesTheSettingsAlone) {
     EXPECT_TRUE(LoadStyle(*filter, nullptr, false, false));
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(LockIsFree(*filter));
-    EXPECT_EQ(filter->m_StyleInitial.wTempo, 96);
-    EXPECT_EQ(filter->m_StyleInitial.bKeepExpression, 1u);
-    EXPECT_EQ(filter->m_StyleInitial.wPan, 70);
-    EXPECT_EQ(std::vector<std::uint32_t>(std::begin(filter->m_abLocked), std::end(filter->m_abLocked)),
-              (std::vector<std::uint32_t>{1, 0, 0, 0, 1, 1, 0, 0}));
-    EXPECT_EQ(filter->m_nSlotCount, 3u);
-    EXPECT_STREQ(filter->m_aSlots[0].szName, "Swing feel");
-    EXPECT_EQ(filter->m_aSlots[0].wModule, 40);
-    EXPECT_EQ(filter->m_aSlots[0].nDataLen, 3);
-    EXPECT_EQ(std::memcmp(filter->m_aSlots[0].pData, "abc", 3), 0);
-    const RuleSlot& humanize = filter->m_aSlots[1];
-    EXPECT_EQ(humanize.wDisabled, 1);
-    EXPECT_EQ(humanize.nDataLen, 0);
-    EXPECT_TRUE(HasData(humanize));  // a block of length 0: the slot counts as one with data
-    for (std::size_t i = 0; i < kSlotParamBytes; ++i) EXPECT_EQ(humanize.abParams[i], 41 + i);
-    EXPECT_EQ(filter->m_aSlots[2].pData[3], 4);
-    EXPECT_EQ(filter->m_aSlots[3].wModule, kEmptySlot);
-    for (int i = 0; i < 3; ++i) {  // text with no NUL, empty data, binary data: each ends in zeros
-        const RuleSlot& slot = filter->m_aSlots[i];
-        for (std::size_t k = 0; k < kRuleDataPadding; ++k) EXPECT_EQ(slot.pData[slot.nDataLen + k], 0) << i;
-    }
+    const InitialValues styleInitial = SampleStyle().header.StyleInitial;
+    EXPECT_EQ(std::memcmp(&filter->m_StyleInitial, &styleInitial, sizeof styleInitial), 0);
+    EXPECT_EQ(Locked(*filter), kSampleLocked);
+    ExpectSlots(SampleStyle().slots);  // text with no NUL, empty data, binary data
 
     EXPECT_EQ(PersistedBytes(*filter), settings);
     EXPECT_EQ(filter->m_bBypass, 1u);
@@ -180,16 +194,7 @@ TEST_F(StyleLoader, LoadingAgainReplacesEverySlot) {
         style.slots = slots;
         Install(style);
         ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
-        ASSERT_EQ(filter->m_nSlotCount, slots.size());
-        for (std::size_t i = 0; i < kSlotCount; ++i) {
-            const RuleSlot& slot = filter->m_aSlots[i];
-            EXPECT_EQ(slot.szName, i < slots.size() ? slots[i].label : "") << i;
-            EXPECT_EQ(slot.wModule, i < slots.size() ? slots[i].wModule : kEmptySlot) << i;
-            EXPECT_EQ(HasData(slot), i < slots.size()) << i;
-            if (i >= slots.size()) {
-                EXPECT_EQ(slot.nDataLen + slot.wDisabled, 0) << i;
-            }
-        }
+        ExpectSlots(slots);
     }
 }
 
@@ -220,26 +225,21 @@ TEST_F(StyleLoader, UnnamedStyleReadsNothingAndSaysNothing) {
     EXPECT_EQ(Snapshot(), before);
 }
 
-TEST_F(StyleLoader, MissingFilesAndNamesThatLeaveTheirFolderAreCantOpenFile) {
+// The reader's own tests cover each way a file can be malformed, and the
+// library's every name that leaves its folder; here, that each is refused with
+// its message before the state changes.
+TEST_F(StyleLoader, RefusedFilesSayWhyAndChangeNothing) {
     Install(SampleStyle());
     ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
     // A file one level up, where a name with "..\\" would lead.
     const auto bytes = WriteStyleFile(SampleStyle());
     folder.Touch("STYLES/Swing.cnv", std::string(bytes.begin(), bytes.end()));
-    // The library's own tests cover every name that leaves its folder.
     const std::pair<const char*, const char*> names[] = {{"Jazz", "Waltz"}, {"Jazz", "..\\Swing"}, {"..", "Swing"}};
     for (const auto& [styleFolder, name] : names) {
         SCOPED_TRACE(std::string(styleFolder) + " / " + name);
         Name(styleFolder, name);
         ExpectRefused(kErrCantOpenFile, "Can't open file");
     }
-}
-
-// The reader's own tests cover each way a file can be malformed; here, that
-// a refused file is Bad file format and is refused before the state changes.
-TEST_F(StyleLoader, FileTheReaderRefusesIsBadFileFormatAndChangesNothing) {
-    Install(SampleStyle());
-    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
     StyleFile other = SampleStyle();
     other.header.StyleInitial.wTempo = 200;  // would show if the header were applied
     std::fill(std::begin(other.header.abUsed), std::end(other.header.abUsed), 1);
@@ -248,55 +248,61 @@ TEST_F(StyleLoader, FileTheReaderRefusesIsBadFileFormatAndChangesNothing) {
     auto badChecksum = WriteStyleFile(other);
     ++badChecksum[kHeaderOffset + 705];
     for (const auto& bytes : {cutShort, badChecksum}) {
-        InstallBytes(bytes);
+        InstallStyleFile(folder, "Jazz", "Swing.cnv", bytes);
+        Name("Jazz", "Swing");
         ExpectRefused(kErrBadFileFormat, "Bad file format");
     }
 }
 
-TEST_F(StyleLoader, InteractiveLoadInBypassAppliesTheStyleAndResetsTheGrid) {
+// An interactive load in bypass applies the style's initial values and resets
+// the grid; out of bypass, or not interactive, the initial values stay.
+TEST_F(StyleLoader, LoadsWithAWindowShowTheStyleAndOnlyAnInteractiveOneInBypassResets) {
     Install(SampleStyle());
-    filter->m_bBypass = 1;
     filter->m_bDirty = 0;
     filter->m_abMuted[0] = 1;
     filter->m_Params.aEntry[0] = {7, 7};
     filter->m_Params.aEntry[2] = {150, 3};
     filter->m_Params.wVariableDepth = 10;
-    RecordingView view(*filter);
-
-    EXPECT_TRUE(LoadStyle(*filter, &view, true, false));
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"initial", "information interactive", "rows", "bind", "redraw",
-                                                    "ok on", "dirty"}));
-    EXPECT_EQ(view.shownMeter, "4/4");
-    EXPECT_TRUE(view.lockedWhenShown);
-    EXPECT_EQ(view.lockedAtRows, (std::vector<std::uint32_t>{1, 0, 0, 0, 1, 1, 0, 0}));
-    EXPECT_EQ(view.slotCountAtRows, 0u);  // the slot count comes after the rows
-    EXPECT_TRUE(view.slotsFilledAtBind);
-
-    // The style's initial values, with the tempo kept at 120.
-    InitialValues expected = SampleStyle().header.StyleInitial;
-    expected.bKeepTempo = 1;
-    expected.wTempo = 120;
-    EXPECT_EQ(std::memcmp(&filter->m_Initial, &expected, sizeof expected), 0);
-    for (const ParamEntry& entry : filter->m_Params.aEntry) {
-        EXPECT_EQ(entry.wDepth, 100);
-        EXPECT_EQ(entry.wRandom, 20);
+    const Calls windowOnly = {"information", "rows", "bind", "redraw", "ok on", "dirty"};
+    const Calls interactive = {"initial", "information interactive", "rows", "bind", "redraw", "ok on", "dirty"};
+    for (const auto& [isInteractive, bypass] : {std::pair{true, 1u}, std::pair{true, 0u}, std::pair{false, 1u}}) {
+        filter->m_bBypass = bypass;
+        const InitialValues before = filter->m_Initial;
+        RecordingView view(*filter);
+        EXPECT_TRUE(LoadStyle(*filter, &view, isInteractive, false));
+        EXPECT_EQ(view.calls, isInteractive ? interactive : windowOnly);
+        EXPECT_EQ(filter->m_bBypass, 0u);
+        if (!isInteractive || !bypass) {
+            EXPECT_EQ(std::memcmp(&filter->m_Initial, &before, sizeof before), 0);
+            continue;
+        }
+        EXPECT_EQ(view.shownMeter, "4/4");
+        EXPECT_TRUE(view.lockedWhenShown);
+        EXPECT_EQ(view.lockedAtRows, kSampleLocked);
+        EXPECT_EQ(view.slotCountAtRows, 0u);  // the slot count comes after the rows
+        EXPECT_TRUE(view.slotsFilledAtBind);
+        InitialValues expected = SampleStyle().header.StyleInitial;  // with the tempo kept at 120
+        expected.bKeepTempo = 1;
+        expected.wTempo = 120;
+        EXPECT_EQ(std::memcmp(&filter->m_Initial, &expected, sizeof expected), 0);
+        std::vector<std::pair<int, int>> reset(7, {100, 20});
+        reset.emplace_back(100, -1);
+        EXPECT_EQ(Rows(*filter), reset);
+        EXPECT_EQ(std::vector<std::uint32_t>(std::begin(filter->m_abMuted), std::end(filter->m_abMuted)),
+                  (std::vector<std::uint32_t>{1, 0, 0, 0, 0, 0, 0, 0}));
+        EXPECT_EQ(filter->m_bDirty, 1u);
+        EXPECT_TRUE(LockIsFree(*filter));
     }
-    EXPECT_EQ(filter->m_Params.wVariableDepth, 100);
-    EXPECT_EQ(std::vector<std::uint32_t>(std::begin(filter->m_abMuted), std::end(filter->m_abMuted)),
-              (std::vector<std::uint32_t>{1, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(filter->m_bBypass, 0u);
-    EXPECT_EQ(filter->m_bDirty, 1u);
-    EXPECT_TRUE(LockIsFree(*filter));
 }
 
 TEST_F(StyleLoader, KeepSettingsAppliesOnlyTheInitialValuesAndTheRowsClamp) {
     Install(SampleStyle());
     filter->m_bBypass = 1;
     filter->m_abMuted[3] = 1;
+    filter->m_Params.aEntry[0] = {7, 7};     // no row: untouched
     filter->m_Params.aEntry[1] = {250, 40};  // used row: clamped
     filter->m_Params.aEntry[2] = {150, 3};   // used row: kept
     filter->m_Params.aEntry[4] = {0, 0};     // locked row: back to 100 and 20
-    filter->m_Params.aEntry[0] = {7, 7};     // no row: untouched
     filter->m_Params.wVariableDepth = 300;
     RecordingView view(*filter);
 
@@ -304,31 +310,8 @@ TEST_F(StyleLoader, KeepSettingsAppliesOnlyTheInitialValuesAndTheRowsClamp) {
     EXPECT_EQ(filter->m_Initial.wTempo, 120);
     EXPECT_EQ(filter->m_Initial.wExpression, 80);
     EXPECT_EQ(filter->m_abMuted[3], 1u);
-    EXPECT_EQ(filter->m_Params.aEntry[1].wDepth, 200);
-    EXPECT_EQ(filter->m_Params.aEntry[1].wRandom, 30);
-    EXPECT_EQ(filter->m_Params.aEntry[2].wDepth, 150);
-    EXPECT_EQ(filter->m_Params.aEntry[2].wRandom, 3);
-    EXPECT_EQ(filter->m_Params.aEntry[4].wDepth, 100);
-    EXPECT_EQ(filter->m_Params.aEntry[4].wRandom, 20);
-    EXPECT_EQ(filter->m_Params.aEntry[0].wDepth, 7);
-    EXPECT_EQ(filter->m_Params.wVariableDepth, 200);
-}
-
-// Out of bypass, or not interactive: the initial values stay as they are.
-TEST_F(StyleLoader, OtherLoadsWithAWindowKeepTheInitialValues) {
-    Install(SampleStyle());
-    const InitialValues initial = filter->m_Initial;
-    using Calls = std::vector<std::string>;
-    const Calls interactive = {"initial", "information interactive", "rows", "bind", "redraw", "ok on", "dirty"};
-    const Calls windowOnly = {"information", "rows", "bind", "redraw", "ok on", "dirty"};
-    for (const bool isInteractive : {true, false}) {
-        filter->m_bBypass = isInteractive ? 0 : 1;
-        RecordingView view(*filter);
-        EXPECT_TRUE(LoadStyle(*filter, &view, isInteractive, false));
-        EXPECT_EQ(view.calls, isInteractive ? interactive : windowOnly);
-        EXPECT_EQ(std::memcmp(&filter->m_Initial, &initial, sizeof initial), 0);
-        EXPECT_EQ(filter->m_bBypass, 0u);
-    }
+    EXPECT_EQ(Rows(*filter), (std::vector<std::pair<int, int>>{{7, 7}, {200, 30}, {150, 3}, {100, 20}, {100, 20},
+                                                               {100, 20}, {100, 20}, {200, -1}}));
 }
 
 TEST_F(StyleLoader, FailedLoadWithAWindowDisablesOkAndSwitchesProcessingOff) {
@@ -339,7 +322,7 @@ TEST_F(StyleLoader, FailedLoadWithAWindowDisablesOkAndSwitchesProcessingOff) {
         filter->m_bDirty = 0;
         RecordingView view(*filter);
         EXPECT_FALSE(LoadStyle(*filter, &view, true, false));
-        EXPECT_EQ(view.calls, (std::vector<std::string>{"ok off"}));
+        EXPECT_EQ(view.calls, Calls{"ok off"});
         EXPECT_EQ(filter->m_bBypass, 1u);
         EXPECT_EQ(filter->m_bDirty, 0u);
     }

@@ -11,12 +11,19 @@
 
 namespace cantivo::test {
 
-inline EventRecord NoteRecord(std::uint32_t time, std::uint8_t key, std::uint8_t velocity, std::uint16_t duration,
-                              std::uint8_t channel = 0) {
+// A record at `time` of `kind`, with its first two data bytes.
+inline EventRecord Record(std::uint32_t time, std::uint8_t kind, std::uint8_t first = 0, std::uint8_t second = 0) {
     EventRecord r{};
     SetRecordTime(r, time);
-    r.kind = key;
-    r.data[0] = velocity;
+    r.kind = kind;
+    r.data[0] = first;
+    r.data[1] = second;
+    return r;
+}
+
+inline EventRecord NoteRecord(std::uint32_t time, std::uint8_t key, std::uint8_t velocity, std::uint16_t duration,
+                              std::uint8_t channel = 0) {
+    EventRecord r = Record(time, key, velocity);
     SetNoteDuration(r, duration);
     r.data[3] = channel;
     return r;
@@ -24,29 +31,17 @@ inline EventRecord NoteRecord(std::uint32_t time, std::uint8_t key, std::uint8_t
 
 inline EventRecord ControllerRecord(std::uint32_t time, std::uint8_t number, std::uint8_t value,
                                     std::uint8_t channel = 0) {
-    EventRecord r{};
-    SetRecordTime(r, time);
-    r.kind = static_cast<std::uint8_t>(0xB0 | channel);
-    r.data[0] = number;
-    r.data[1] = value;
-    return r;
+    return Record(time, static_cast<std::uint8_t>(0xB0 | channel), number, value);
 }
 
 inline EventRecord WheelRecord(std::uint32_t time, int reduced, std::uint8_t channel = 0) {
-    EventRecord r{};
-    SetRecordTime(r, time);
-    r.kind = static_cast<std::uint8_t>(0xE0 | channel);
+    EventRecord r = Record(time, static_cast<std::uint8_t>(0xE0 | channel));
     SetWheelValue(r, reduced);
     return r;
 }
 
 inline EventRecord MetaRecord(std::uint32_t time, std::uint8_t what, std::uint8_t value = 0) {
-    EventRecord r{};
-    SetRecordTime(r, time);
-    r.kind = kMetaKind;
-    r.data[0] = what;
-    r.data[1] = value;
-    return r;
+    return Record(time, kMetaKind, what, value);
 }
 
 // A buffer of `capacity` records holding `records` and then an end record at `endTime`.
@@ -67,44 +62,40 @@ struct RecordBuffer {
     std::int32_t bytesInUse = 0;
 };
 
-inline HostEvent Note(std::int32_t time, std::uint8_t key, std::uint8_t velocity, std::int32_t duration,
-                      std::uint8_t channel = 0, std::uint8_t port = 0) {
+// A host event at `time` of `type` on `channel`.
+inline HostEvent Event(std::int32_t time, std::int32_t type, std::uint8_t channel = 0) {
     HostEvent e{};
     e.time = time;
-    e.type = kHostNote;
-    e.note.key = key;
-    e.note.velocity = velocity;
-    e.note.releaseVelocity = 64;
-    e.duration = duration;
+    e.type = type;
     e.channel = channel;
+    return e;
+}
+
+inline HostEvent Note(std::int32_t time, std::uint8_t key, std::uint8_t velocity, std::int32_t duration,
+                      std::uint8_t channel = 0, std::uint8_t port = 0) {
+    HostEvent e = Event(time, kHostNote, channel);
+    e.note = {key, velocity, 64};
+    e.duration = duration;
     e.port = port;
     return e;
 }
 
 inline HostEvent Controller(std::int32_t time, std::uint8_t number, std::uint8_t value, std::uint8_t channel = 0) {
-    HostEvent e{};
-    e.time = time;
-    e.type = kHostController;
+    HostEvent e = Event(time, kHostController, channel);
     ControllerNumber(e) = number;
     ControllerValue(e) = value;
-    e.channel = channel;
     return e;
 }
 
 inline HostEvent Wheel(std::int32_t time, std::int16_t value, std::uint8_t channel = 0) {
-    HostEvent e{};
-    e.time = time;
-    e.type = kHostWheel;
+    HostEvent e = Event(time, kHostWheel, channel);
     e.wheel = value;
-    e.channel = channel;
     return e;
 }
 
 // An event of a type the filter hands back untouched.
 inline HostEvent Other(std::int32_t time, std::int32_t type, std::uint32_t tag) {
-    HostEvent e{};
-    e.time = time;
-    e.type = type;
+    HostEvent e = Event(time, type);
     e.hostTag = tag;
     return e;
 }

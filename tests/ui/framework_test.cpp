@@ -52,9 +52,17 @@ protected:
     }
 };
 
-TEST_F(WindowTest, WindowAndObjectAreBoundUntilTheWindowIsGone) {
+TEST_F(WindowTest, WindowAndObjectAreBoundUntilTheWindowIsGoneAndPaintAndPrintReachOnDraw) {
     Probe probe;
     ASSERT_TRUE(probe.Create(WS_CHILD | WS_VISIBLE, ui::CRect(0, 0, 10, 10), &host, 5));
+    PumpMessages();
+    probe.drawn = 0;
+    probe.Invalidate();
+    probe.UpdateWindow();
+    EXPECT_EQ(probe.drawn, 1);
+    EXPECT_EQ(TakePicture(probe.m_hWnd).At(5, 5), RGB(1, 2, 3));
+    EXPECT_EQ(probe.drawn, 2);
+
     const HWND hwnd = probe.m_hWnd;
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), &probe);
     EXPECT_EQ(CWnd::FromHandlePermanent(host.m_hWnd), &host);
@@ -68,18 +76,6 @@ TEST_F(WindowTest, WindowAndObjectAreBoundUntilTheWindowIsGone) {
     EXPECT_FALSE(IsWindow(hwnd));
     // The object can make a new window afterwards.
     EXPECT_TRUE(probe.Create(WS_CHILD, ui::CRect(0, 0, 1, 1), &host, 6));
-}
-
-TEST_F(WindowTest, PaintAndPrintBothReachOnDraw) {
-    Probe probe;
-    ASSERT_TRUE(probe.Create(WS_CHILD | WS_VISIBLE, ui::CRect(0, 0, 10, 10), &host, 5));
-    PumpMessages();
-    probe.drawn = 0;
-    probe.Invalidate();
-    probe.UpdateWindow();
-    EXPECT_EQ(probe.drawn, 1);
-    EXPECT_EQ(TakePicture(probe.m_hWnd).At(5, 5), RGB(1, 2, 3));
-    EXPECT_EQ(probe.drawn, 2);
 }
 
 TEST_F(WindowTest, SubclassedControlKeepsItsPaintingAndOutlivesItsObject) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace cantivo::ui {
 namespace {
 
@@ -48,16 +50,13 @@ TEST(GradientRows, PixelsAreBottomUpBlueGreenRed) {
     const auto pixels = GradientPixels(MakeColour(192, 100, 100), 2, 3, 32);
     ASSERT_EQ(pixels.size(), 12u * 32u);
     // The first bytes in memory are the bottom row.
-    EXPECT_EQ(pixels[0], 162);
-    EXPECT_EQ(pixels[1], 162);
-    EXPECT_EQ(pixels[2], 254);
+    EXPECT_EQ((std::array{pixels[0], pixels[1], pixels[2]}), (std::array<std::uint8_t, 3>{162, 162, 254}));
     for (int x = 0; x < 3; ++x) {
         EXPECT_EQ(PixelAt(pixels, 3, 32, x, 0), MakeColour(192, 100, 100));
         EXPECT_EQ(PixelAt(pixels, 3, 32, x, 16), MakeColour(224, 132, 132));
     }
     // The padding byte of each row stays zero.
-    EXPECT_EQ(pixels[9], 0);
-    EXPECT_EQ(pixels[11], 0);
+    EXPECT_EQ((std::array{pixels[9], pixels[10], pixels[11]}), (std::array<std::uint8_t, 3>{0, 0, 0}));
 }
 
 }  // namespace

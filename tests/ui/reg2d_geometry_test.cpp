@@ -54,7 +54,7 @@ TEST(Reg2DGeometry, DragsAddTheDisplacementAndClamp) {
     EXPECT_EQ(RegValuesAfterDrag(-5, 5, false, true, {50, 50}).x, 50);
 }
 
-TEST(Reg2DGeometry, StoreReportsWhichAxisChanged) {
+TEST(Reg2DGeometry, StoreReportsWhichAxisChangedXFirstForOneParameterOnBoth) {
     std::int16_t x = 10, y = 20;
     EXPECT_EQ(StoreRegValues(&x, &y, {11, 20}), kRegChangedX);
     EXPECT_EQ(StoreRegValues(&x, &y, {11, 19}), kRegChangedY);
@@ -62,11 +62,8 @@ TEST(Reg2DGeometry, StoreReportsWhichAxisChanged) {
     EXPECT_EQ(x, 12);
     EXPECT_EQ(y, 18);
     EXPECT_EQ(StoreRegValues(&x, &y, {12, 18}), kRegNoChange);
-}
-
-TEST(Reg2DGeometry, OneParameterOnBothAxesTakesXFirst) {
+    // One parameter on both axes: a drag right and up at once, the horizontal displacement wins.
     std::int16_t both = 100;
-    // A drag right and up at once: the horizontal displacement wins.
     EXPECT_EQ(StoreRegValues(&both, &both, RegValuesAfterDrag(5, 9, true, true, {both, both})), kRegChangedX);
     EXPECT_EQ(both, 105);
     EXPECT_EQ(StoreRegValues(&both, &both, {105, 90}), kRegChangedY);

@@ -77,16 +77,12 @@ TEST_F(ClassFactory, FailedCreationsLeaveNothingAlive) {
     EXPECT_EQ(plugin.CanUnloadNow(), S_OK);
 }
 
-TEST_F(ClassFactory, APageAloneNeverHoldsTheModule) {
+TEST_F(ClassFactory, APageNeverHoldsTheModuleAndLockServerDoesUntilBalanced) {
     Open(CLSID_CantivoPropertyPage);
     IPropertyPage* page = nullptr;
     ASSERT_EQ(factory->CreateInstance(nullptr, IID_IPropertyPage, reinterpret_cast<void**>(&page)), S_OK);
     EXPECT_EQ(plugin.CanUnloadNow(), S_OK);
     EXPECT_EQ(page->Release(), 0u);
-}
-
-TEST_F(ClassFactory, LockServerHoldsTheModuleUntilBalanced) {
-    Open(CLSID_CantivoPropertyPage);
     EXPECT_EQ(factory->LockServer(TRUE), S_OK);
     EXPECT_EQ(plugin.CanUnloadNow(), S_FALSE);
     EXPECT_EQ(factory->LockServer(FALSE), S_OK);
