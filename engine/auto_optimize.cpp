@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "engine/error_code.h"
 #include "engine/initial_values.h"
 #include "engine/midi_filter.h"
 #include "engine/record_buffer.h"
@@ -77,11 +76,8 @@ void CMFCMidiFilter::AutoOptimize() {
     const ThinningSettings settings{{o.BITmp != 0, o.ITmp},   {o.BIVol != 0, o.IVol},   {o.BIPch != 0, o.IPch},
                                     {o.BIModW != 0, o.IModW}, {o.BIPan != 0, o.IPan}, o.VolB};
     if (!settings.AnyOn()) return;
-    auto* records = static_cast<EventRecord*>(GlobalLock(m_hEvents));
-    if (!records) {
-        SetErrorCode(kErrNoMemory);  // a stage that cannot run fails the run
-        return;
-    }
+    EventRecord* records = LockEventRecords();
+    if (!records) return;
     m_nEventBytes = ThinRecords(records, m_nEventBytes, settings);
     GlobalUnlock(m_hEvents);
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/error_code.h"
 #include "engine/midi_filter.h"
 
 namespace cantivo {
@@ -47,6 +48,12 @@ void CMFCMidiFilter::FreeEventBuffer() {
     if (m_hEvents) GlobalFree(m_hEvents);
     m_hEvents = nullptr;
     m_nBlockWritten = -1;
+}
+
+EventRecord* CMFCMidiFilter::LockEventRecords() {
+    auto* records = static_cast<EventRecord*>(GlobalLock(m_hEvents));
+    if (!records) SetErrorCode(kErrNoMemory);
+    return records;
 }
 
 void CMFCMidiFilter::NoteBlockWritten() {

@@ -1,6 +1,5 @@
 #include "engine/initial_values.h"
 
-#include "engine/error_code.h"
 #include "engine/midi_filter.h"
 #include "engine/record_buffer.h"
 #include "options/options_settings.h"
@@ -77,11 +76,8 @@ std::int32_t ApplyInitialValuesTo(EventRecord* records, std::int32_t bytesInUse,
 }
 
 void CMFCMidiFilter::ApplyInitialValues() {
-    auto* records = static_cast<EventRecord*>(GlobalLock(m_hEvents));
-    if (!records) {
-        SetErrorCode(kErrNoMemory);  // a stage that cannot run fails the run
-        return;
-    }
+    EventRecord* records = LockEventRecords();
+    if (!records) return;
     m_nEventBytes = ApplyInitialValuesTo(records, m_nEventBytes, m_nEventCapacity, m_Initial, g_Options.VolB);
     GlobalUnlock(m_hEvents);
 }

@@ -70,6 +70,9 @@ public:
     void FreeEventBuffer();
     // After each stage of a run: how far the block may now hold data.
     void NoteBlockWritten();
+    // The event block for a stage, or null with the run failed: a stage that
+    // cannot reach its records cannot run.
+    EventRecord* LockEventRecords();
 
     // The settings region handed to rule modules: m_Params up to m_abLocked.
     SettingsRegion* Settings() { return reinterpret_cast<SettingsRegion*>(&m_Params); }

@@ -67,11 +67,8 @@ HRESULT CMFCMidiFilter::CopyEvents(IHostEventQueue* input, IHostEventQueue* outp
 }
 
 void CMFCMidiFilter::EmitEvents(IHostEventQueue* output) {
-    const auto* records = static_cast<const EventRecord*>(GlobalLock(m_hEvents));
-    if (!records) {
-        SetErrorCode(kErrNoMemory);  // nothing can go out: the run passes its input through
-        return;
-    }
+    const EventRecord* records = LockEventRecords();
+    if (!records) return;  // the run passes its input through
     const std::int32_t count = m_nEventBytes / static_cast<std::int32_t>(sizeof(EventRecord));
     for (std::int32_t i = 0; i < count && !IsEndRecord(records[i]); ++i) {
         HostEvent event{};
