@@ -10,12 +10,8 @@
 #include <vector>
 
 #include "styles/style_information.h"
-#include "tests/support/filter_fixture.h"
 #include "tests/support/rule_modules.h"
-#include "tests/support/style_files.h"
-#include "tests/ui/window_fixture.h"
-#include "ui/framework/resource_handle.h"
-#include "ui/page/prop_page.h"
+#include "tests/ui/page_fixture.h"
 
 namespace cantivo::test {
 namespace {
@@ -38,58 +34,6 @@ public:
 
 private:
     HANDLE handle_;
-};
-
-class PageWindow : public FilterFixture {
-protected:
-    void SetUp() override {
-        FilterFixture::SetUp();
-        ui::AfxSetResourceHandle(resources.Get());
-    }
-    void TearDown() override {
-        if (page.m_hWnd != nullptr) page.Deactivate();
-        FilterFixture::TearDown();
-    }
-
-    void Install(const std::string& styleFolder, const std::string& name, const StyleFile& style) {
-        InstallStyleFile(folder, styleFolder, name + ".cnv", WriteStyleFile(style));
-    }
-    void Open() {
-        IUnknown* object = static_cast<IMfxEventFilter*>(filter.get());
-        ASSERT_EQ(page.SetObjects(1, &object), S_OK);
-        const RECT place{0, 0, 500, 500};
-        ASSERT_EQ(page.Activate(host.m_hWnd, &place, FALSE), S_OK);
-        PumpMessages();
-    }
-
-    HWND Item(int id) const { return GetDlgItem(page.m_hWnd, id); }
-    std::string Selected(int id) const {
-        char text[64] = {};
-        const auto index = SendMessageA(Item(id), CB_GETCURSEL, 0, 0);
-        SendMessageA(Item(id), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-    ui::CGradBtn& Button(int id) const { return *static_cast<ui::CGradBtn*>(ui::CWnd::FromHandlePermanent(Item(id))); }
-    int Number(int id) const {
-        bool ok = false;
-        return Button(id).GetNumber(ok);
-    }
-    std::string Shown(int id) const {
-        return static_cast<ui::CStaticBk*>(ui::CWnd::FromHandlePermanent(Item(id)))->Text();
-    }
-    std::string Text(int id) const {
-        char text[512] = {};
-        GetWindowTextA(Item(id), text, sizeof text);
-        return text;
-    }
-    void ChooseStyle(const std::string& name) {
-        SendMessageA(Item(1047), CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
-        SendMessageA(page.m_hWnd, WM_COMMAND, MAKEWPARAM(1047, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(1047)));
-    }
-
-    ModuleBeside resources{"QVB20x64.dll"};
-    HostWindow host;
-    CMFCSamplePropPage page;
 };
 
 TEST_F(PageWindow, AFreshFilterOpensResetWithTheDefaultAxes) {
