@@ -117,6 +117,9 @@ TEST_F(PageGrid, EnterAndClicksElsewhereCloseTheEditorAndThePageStaysOpen) {
     EXPECT_EQ(Number(1059), 7);
     Click(1006);
     ASSERT_TRUE(Visible(1043));
+    ClickAt(Spin(), {3, 2});  // its up arrow
+    EXPECT_EQ(Depth(3), 101);
+    EXPECT_EQ(Number(1006), 101);
     Click(1066);  // only closes the edit: the check under it stays as it was
     EXPECT_FALSE(Visible(1043));
     EXPECT_TRUE(Visible(1006));
@@ -175,7 +178,7 @@ TEST_F(PageGrid, TheInitialHeaderCyclesNoneAllAndTheStylesKeeps) {
     EXPECT_FALSE(Dirty());
 }
 
-TEST_F(PageGrid, TheMuteAndRandomHeadersToggleTheUnlockedRows) {
+TEST_F(PageGrid, TheMuteDepthAndRandomHeadersResetTheUnlockedRows) {
     for (const bool muted : {true, false}) {
         Click(1017);
         for (const int row : kUnlockedRows) {
@@ -185,6 +188,11 @@ TEST_F(PageGrid, TheMuteAndRandomHeadersToggleTheUnlockedRows) {
         EXPECT_EQ(filter->m_abMuted[4] + filter->m_abMuted[5], 0u);
         EXPECT_FALSE(Dirty());
     }
+    filter->m_Params.aEntry[1].wDepth = 150;
+    Click(1018);
+    EXPECT_EQ(Depth(1), 100);
+    EXPECT_EQ(Number(1004), 100);
+    EXPECT_TRUE(Modified());
     for (const int random : {0, 20}) {
         Click(1019);
         for (const int row : {1, 2, 3, 6}) {

@@ -33,8 +33,7 @@ bool Over(HWND window, POINT screenPoint) {
 bool CMFCSamplePropPage::PreTranslateMessage(MSG& message) {
     if (m_hWnd == nullptr || (message.hwnd != m_hWnd && !IsChild(m_hWnd, message.hwnd))) return false;
     if (m_pEditedValue != nullptr && PreTranslateEditorMessage(message)) return true;
-    // The regulators' and the slider's arrow keys are routed here, before the
-    // dialog's own keyboard handling.
+    if (RouteArrowKey(message)) return true;
     return IsInput(message.message) && IsDialogMessageA(m_hWnd, &message) != FALSE;
 }
 

@@ -122,6 +122,8 @@ private:
     void RebindRow(int row);
     // Places the handles of the regulators that show a row.
     void PlaceHandlesShowing(int row);
+    // Arrow keys to the regulators' and the slider's handles; true when sent.
+    bool RouteArrowKey(const MSG& message);
 
     ui::CGradient m_grey, m_green, m_yellow, m_red;
     ui::CPen m_darkShadowPen, m_highlightPen, m_shadowPen, m_facePen;

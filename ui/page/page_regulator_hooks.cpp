@@ -1,4 +1,5 @@
-// What shows a grid row on the regulators, after the row's mute or depth changed.
+// What the grid and the keyboard ask of the regulators and the slider, in its
+// plainest form: every axis rebound, both handles placed, no key taken.
 #include "ui/page/prop_page.h"
 
 namespace cantivo {
@@ -6,5 +7,7 @@ namespace cantivo {
 void CMFCSamplePropPage::RebindRow(int /*row*/) { BindRegulatorAxes(); }
 
 void CMFCSamplePropPage::PlaceHandlesShowing(int /*row*/) { RedrawRegulators(); }
+
+bool CMFCSamplePropPage::RouteArrowKey(const MSG& /*message*/) { return false; }
 
 }  // namespace cantivo
