@@ -15,6 +15,7 @@
 #include "styles/style_loader.h"
 #include "styles/style_settings.h"
 #include "ui/framework/sent_message_wait.h"
+#include "ui/page/grid_fields.h"
 #include "ui/page/prop_page.h"
 
 namespace cantivo {
@@ -24,25 +25,15 @@ namespace {
 // Grid rows 1..7 by the name index of the axis lists.
 constexpr const char* kAxisNames[] = {"Start Time", "Durations", "Velocity", "Expression*",
                                       "Wheel",      "Modulation", "Variable"};
-constexpr int kVariableRow = 7;
-constexpr int kFaceGrey = 0;
-constexpr int kFaceGreen = 2;
 constexpr COLORREF kInformationLight = RGB(175, 255, 175);
 constexpr COLORREF kInformationDark = RGB(75, 215, 75);
 // Every other requirement and action stands out in the darker colour.
 constexpr int kDarkInformation[] = {1106, 1108, 1110, 1112, 1115, 1117};
 
-int FaceFor(bool checked) { return checked ? kFaceGrey : kFaceGreen; }
-
 // The depth a regulator axis moves; none for an assignment outside the lists.
 std::int16_t* AxisDepth(CMFCMidiFilter& filter, std::uint32_t axis) {
     if (axis >= std::size(kAxisNames)) return nullptr;
-    const int row = static_cast<int>(axis) + 1;
-    // The settings are packed, and every field of them stands 2-byte aligned.
-    auto* settings = reinterpret_cast<std::uint8_t*>(&filter.m_Params);
-    const std::size_t offset = row == kVariableRow ? offsetof(ParamSettings, wVariableDepth)
-                                                   : offsetof(ParamSettings, aEntry) + row * sizeof(ParamEntry);
-    return reinterpret_cast<std::int16_t*>(settings + offset);
+    return DepthField(filter, static_cast<int>(axis) + 1);
 }
 
 bool AxisEnabled(const CMFCMidiFilter& filter, std::uint32_t axis) {
@@ -74,6 +65,7 @@ void StoreName(char (&name)[kNameBytes], const std::string& text) {
 }  // namespace
 
 BOOL CMFCSamplePropPage::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (OnGridCommand(LOWORD(wParam), HIWORD(wParam))) return TRUE;
     if (LOWORD(wParam) == IDC_STYLE_LIST && HIWORD(wParam) == CBN_SELCHANGE) {
         OnStyleChosen();
         return TRUE;
@@ -236,15 +228,6 @@ LRESULT CMFCSamplePropPage::OnRefreshFromState(WPARAM wParam) {
     return 0;
 }
 
-void CMFCSamplePropPage::RefreshRows() {
-    m_bReady = 0;
-    ClampParamsToLocks(*m_pFilter);
-    ShowRows();
-    UpdateVariableSlider();
-    BindRegulatorAxes();
-    m_bReady = 1;
-}
-
 void CMFCSamplePropPage::OnStyleChosen() {
     const int chosen = m_styles.GetCurSel();
     if (chosen >= 0 && m_pFilter != nullptr) {
@@ -299,25 +282,6 @@ void CMFCSamplePropPage::ShowStyleInformation(const StyleFileHeader& header, boo
     }
     SetDlgItemTextA(m_hWnd, IDC_VARIABLE_LABEL, description.variableLabel.c_str());
     m_description.SetWindowText(description.text);
-}
-
-void CMFCSamplePropPage::ShowRows() {
-    const CMFCMidiFilter& filter = *m_pFilter;
-    for (int row = 1; row <= kVariableRow; ++row) {
-        const bool locked = filter.m_abLocked[row] != 0;
-        ui::CGradBtn* buttons[3] = {&m_muteChecks[row - 1], &m_depthButtons[row - 1],
-                                    row < kVariableRow ? &m_randomButtons[row - 1] : nullptr};
-        const int face = FaceFor(m_muteChecks[row - 1].GetCheck() == BST_CHECKED);
-        for (ui::CGradBtn* button : buttons) {
-            if (button == nullptr) continue;
-            button->EnableWindow(!locked);
-            if (button != buttons[0]) button->SetFaceIndex(face);
-            button->Invalidate();
-        }
-        const ParamEntry& entry = filter.m_Params.aEntry[row];
-        m_depthButtons[row - 1].SetNumber(row < kVariableRow ? entry.wDepth : filter.m_Params.wVariableDepth);
-        if (row < kVariableRow) m_randomButtons[row - 1].SetNumber(entry.wRandom);
-    }
 }
 
 void CMFCSamplePropPage::UpdateVariableSlider() {

@@ -135,6 +135,10 @@ HRESULT CMFCSamplePropPage::Help(LPCOLESTR /*helpDir*/) {
     return S_OK;
 }
 
-HRESULT CMFCSamplePropPage::TranslateAccelerator(MSG* /*message*/) { return E_NOTIMPL; }
+// The frame offers the page each message first; S_OK when the page took it.
+HRESULT CMFCSamplePropPage::TranslateAccelerator(MSG* message) {
+    if (message == nullptr) return E_POINTER;
+    return PreTranslateMessage(*message) ? S_OK : S_FALSE;
+}
 
 }  // namespace cantivo

@@ -68,6 +68,9 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Enter and Escape never close the page.
+    void OnOK() override {}
+    void OnCancel() override {}
     void OnDestroy() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -90,6 +93,38 @@ private:
     void RefreshRows();
     void UpdateVariableSlider();
 
+    // The grid
+    // A locked row disabled; an unlocked one enabled, grey while muted.
+    void EnableRow(int row);
+    void ShowRowNumbers();
+    bool OnGridCommand(UINT id, UINT code);
+    void OnMuteCheck(int row);
+    void OnKeepCheck(int keepRow);
+    void OnInitialButton(int keepRow);
+    void OnValueButton(int row, bool depth);
+    void OnKeepHeader();
+    void OnMuteHeader();
+    void OnDepthHeader();
+    void OnRandomHeader();
+    void OnClear();
+    // The number a button shows into field when it lies in 0..upper; else the
+    // button is focused, the range message shown and false returned.
+    bool StoreShownNumber(ui::CGradBtn& button, std::int16_t* field, int upper);
+    // Keyboard and mouse of the page's window; true when consumed.
+    bool PreTranslateMessage(MSG& message);
+    bool PreTranslateEditorMessage(const MSG& message);
+    void OpenEditor(ui::CGradBtn& button, std::int16_t* field, int upper);
+    void OnEditorChange();
+    void CloseEditor();
+    // Shows the edited value on its button and moves what shows its row.
+    void ShowEditedValue();
+    // Rebinds the regulator axes that show a row, without moving the handles.
+    void RebindRow(int row);
+    // Places the handles of the regulators that show a row.
+    void PlaceHandlesShowing(int row);
+    // Arrow keys to the regulators' and the slider's handles; true when sent.
+    bool RouteArrowKey(const MSG& message);
+
     ui::CGradient m_grey, m_green, m_yellow, m_red;
     ui::CPen m_darkShadowPen, m_highlightPen, m_shadowPen, m_facePen;
     ui::CGradBtn m_keepChecks[5];
@@ -102,6 +137,10 @@ private:
     ui::CBitmap m_handleStates[8];
     ui::CSlider m_slider;
     ui::CSpinButtonCtrl m_spin;
+    // The field the in-place editor edits; null while no edit is open.
+    std::int16_t* m_pEditedValue = nullptr;
+    UINT m_nEditedButton = 0;
+    std::int16_t m_nValueBeforeEdit = 0;
     ui::CStaticBk m_information[14];
     ui::CEdit m_editor;
     ui::CEdit m_description;

@@ -1,0 +1,271 @@
+// The page's parameter grid driven with real clicks and keys: the in-place
+// editor, the mute and keep checks, the column headers, "Clear" and the range
+// messages, each step checked in the filter's state and on the controls.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/error_code.h"
+#include "tests/ui/page_fixture.h"
+#include "ui/page/grid_fields.h"
+
+namespace cantivo::test {
+namespace {
+
+// Rows 4 (Expression*) and 5 (Wheel) locked; the style keeps velocity and
+// expression only.
+StyleFile GridStyle() {
+    StyleFile style = SampleStyle();
+    std::strcpy(style.header.szDescription, "Even.");
+    style.header.StyleInitial = {0, 1, 1, 0, 0, 0, 96, 90, 80, 70};
+    return style;
+}
+
+constexpr int kUnlockedRows[] = {1, 2, 3, 6, 7};
+
+class PageGrid : public PageWindow {
+protected:
+    void SetUp() override {
+        PageWindow::SetUp();
+        Install("Jazz", "Even", GridStyle());
+        Open();
+        ASSERT_EQ(page.Apply(), S_OK);  // clean, so each step shows what it marks
+    }
+
+    bool Visible(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
+    // The page's own spin, made after the template's idle control of the same id.
+    HWND Spin() const {
+        HWND spin = nullptr;
+        for (HWND w = nullptr; (w = FindWindowExA(page.m_hWnd, w, UPDOWN_CLASSA, nullptr)) != nullptr;) spin = w;
+        return spin;
+    }
+    bool Checked(int id) const { return Button(id).GetCheck() == BST_CHECKED; }
+    int Depth(int row) { return *DepthField(*filter, row); }
+    int Random(int row) { return *RandomField(*filter, row); }
+    bool Dirty() { return page.IsPageDirty() == S_OK; }
+    // Whether the page was marked modified since the last look.
+    bool Modified() {
+        const bool dirty = Dirty();
+        page.Apply();
+        return dirty;
+    }
+    std::vector<std::uint32_t> Keeps() const {
+        const InitialValues& i = filter->m_Initial;
+        return {i.bKeepVelocity, i.bKeepExpression, i.bKeepWheel, i.bKeepModulation, i.bKeepPan};
+    }
+    std::vector<bool> KeepChecks() const {
+        std::vector<bool> checks;
+        for (int id = 1049; id <= 1053; ++id) checks.push_back(Checked(id));
+        return checks;
+    }
+};
+
+TEST_F(PageGrid, TheEditorStoresEachValidNumberTypedAndEscapeRestoresTheOldOne) {
+    Click(1005);
+    ASSERT_TRUE(Visible(1043));
+    EXPECT_TRUE(IsWindowVisible(Spin()));
+    EXPECT_FALSE(Visible(1005));
+    EXPECT_EQ(GetFocus(), Item(1043));
+    EXPECT_EQ(Text(1043), "100");
+    int lower = -1, upper = -1;
+    SendMessageA(Spin(), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+    EXPECT_EQ(std::pair(lower, upper), std::pair(0, 200));
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(Spin(), UDM_GETBUDDY, 0, 0)), Item(1043));
+    RECT editor{}, spin{}, button{};
+    GetWindowRect(Item(1043), &editor);
+    GetWindowRect(Spin(), &spin);
+    GetWindowRect(Item(1005), &button);
+    EXPECT_EQ(editor.left, button.left);
+    EXPECT_NEAR(spin.right, button.right + GetSystemMetrics(SM_CXVSCROLL), 2);
+
+    struct Step {
+        const char* typed;
+        int stored;
+        bool marked;
+    };
+    // The whole number is selected, so the first digit replaces it; 250 is out of range.
+    for (const Step step : {Step{"2", 2, true}, Step{"5", 25, true}, Step{"0", 25, false}}) {
+        Type(step.typed);
+        EXPECT_EQ(Depth(2), step.stored) << step.typed;
+        EXPECT_EQ(Number(1005), step.stored) << step.typed;
+        EXPECT_EQ(Modified(), step.marked) << step.typed;
+    }
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(Depth(2), 100);
+    EXPECT_EQ(Number(1005), 100);
+    EXPECT_TRUE(Modified());
+    EXPECT_FALSE(Visible(1043));
+    EXPECT_FALSE(IsWindowVisible(Spin()));
+    EXPECT_TRUE(Visible(1005));
+    EXPECT_EQ(GetFocus(), Item(1047));
+}
+
+TEST_F(PageGrid, EnterAndClicksElsewhereCloseTheEditorAndThePageStaysOpen) {
+    Click(1059);  // the pan value: 0..127
+    ASSERT_TRUE(Visible(1043));
+    SendMessageA(Item(1043), EM_SETSEL, 0, -1);
+    Type("7");
+    PressKey(VK_RETURN);
+    EXPECT_FALSE(Visible(1043));
+    EXPECT_TRUE(Visible(1059));
+    EXPECT_EQ(GetFocus(), Item(1047));
+    EXPECT_EQ(filter->m_Initial.wPan, 7);
+    EXPECT_EQ(Number(1059), 7);
+    Click(1006);
+    ASSERT_TRUE(Visible(1043));
+    ClickAt(Spin(), {3, 2});  // its up arrow
+    EXPECT_EQ(Depth(3), 101);
+    EXPECT_EQ(Number(1006), 101);
+    Click(1066);  // only closes the edit: the check under it stays as it was
+    EXPECT_FALSE(Visible(1043));
+    EXPECT_TRUE(Visible(1006));
+    EXPECT_FALSE(Checked(1066));
+    EXPECT_EQ(filter->m_abMuted[2], 0u);
+
+    for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        PressKey(key);
+        EXPECT_TRUE(IsWindow(page.m_hWnd)) << key;
+    }
+}
+
+TEST_F(PageGrid, ChecksChangeTheStateWithoutMarkingAndAGreyValueUnchecksOnly) {
+    Click(1066);
+    EXPECT_TRUE(Checked(1066));
+    EXPECT_EQ(filter->m_abMuted[2], 1u);
+    Click(1053);
+    EXPECT_TRUE(Checked(1053));
+    EXPECT_EQ(filter->m_Initial.bKeepPan, 1u);
+    EXPECT_FALSE(Dirty());
+    Click(1071);
+    EXPECT_EQ(filter->m_abMuted[7], 1u);
+    EXPECT_FALSE(Dirty());
+
+    Click(1005);  // grey: unmutes, no editor
+    EXPECT_FALSE(Visible(1043));
+    EXPECT_FALSE(Checked(1066));
+    EXPECT_EQ(filter->m_abMuted[2], 0u);
+    EXPECT_TRUE(Modified());
+    Click(1056);  // the expression value is grey while kept
+    EXPECT_FALSE(Visible(1043));
+    EXPECT_FALSE(Checked(1050));
+    EXPECT_EQ(filter->m_Initial.bKeepExpression, 0u);
+    EXPECT_TRUE(Modified());
+    Click(1057);  // a green "del" does nothing
+    EXPECT_FALSE(Visible(1043));
+    EXPECT_FALSE(Dirty());
+}
+
+TEST_F(PageGrid, TheInitialHeaderCyclesNoneAllAndTheStylesKeeps) {
+    ASSERT_EQ(Keeps(), (std::vector<std::uint32_t>{1, 1, 0, 0, 0}));
+    Click(1027);  // some kept: none
+    EXPECT_EQ(Keeps(), (std::vector<std::uint32_t>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(KeepChecks(), (std::vector<bool>{false, false, false, false, false}));
+    Click(1027);
+    EXPECT_EQ(Keeps(), (std::vector<std::uint32_t>{1, 1, 1, 1, 1}));
+    EXPECT_EQ(KeepChecks(), (std::vector<bool>{true, true, true, true, true}));
+    filter->m_Initial.wTempo = 50;
+    filter->m_Initial.wPan = 3;
+    Click(1027);
+    EXPECT_EQ(Keeps(), (std::vector<std::uint32_t>{1, 1, 0, 0, 0}));
+    EXPECT_EQ(KeepChecks(), (std::vector<bool>{true, true, false, false, false}));
+    EXPECT_EQ(filter->m_Initial.wTempo, 120);
+    EXPECT_EQ(filter->m_Initial.wPan, 70);
+    EXPECT_EQ(Number(1059), 70);
+    EXPECT_FALSE(Dirty());
+}
+
+TEST_F(PageGrid, TheMuteDepthAndRandomHeadersResetTheUnlockedRows) {
+    for (const bool muted : {true, false}) {
+        Click(1017);
+        for (const int row : kUnlockedRows) {
+            EXPECT_EQ(filter->m_abMuted[row], muted ? 1u : 0u) << row;
+            EXPECT_EQ(Checked(1064 + row), muted) << row;
+        }
+        EXPECT_EQ(filter->m_abMuted[4] + filter->m_abMuted[5], 0u);
+        EXPECT_FALSE(Dirty());
+    }
+    filter->m_Params.aEntry[1].wDepth = 150;
+    Click(1018);
+    EXPECT_EQ(Depth(1), 100);
+    EXPECT_EQ(Number(1004), 100);
+    EXPECT_TRUE(Modified());
+    for (const int random : {0, 20}) {
+        Click(1019);
+        for (const int row : {1, 2, 3, 6}) {
+            EXPECT_EQ(Random(row), random) << row;
+            EXPECT_EQ(Number(1019 + row), random) << row;
+        }
+        EXPECT_EQ(Random(4), 20);
+        EXPECT_TRUE(Modified());
+    }
+}
+
+TEST_F(PageGrid, ClearPutsBackTheStylesValuesAndUnmutes) {
+    filter->m_Params.aEntry[1] = {150, 3};
+    filter->m_Params.wVariableDepth = 7;
+    filter->m_Initial.wVelocity = 5;
+    Click(1067);
+    Click(1053);
+    Click(1026);
+    for (const int row : kUnlockedRows) {
+        EXPECT_EQ(Depth(row), 100) << row;
+        EXPECT_EQ(Number(1003 + row), 100) << row;
+        EXPECT_EQ(filter->m_abMuted[row], 0u) << row;
+        EXPECT_FALSE(Checked(1064 + row)) << row;
+        EXPECT_EQ(row < 7 ? Number(1019 + row) : 20, 20) << row;
+    }
+    EXPECT_EQ(filter->m_Initial.wVelocity, 90);
+    EXPECT_EQ(Number(1055), 90);
+    EXPECT_EQ(Keeps(), (std::vector<std::uint32_t>{1, 1, 0, 0, 0}));
+    EXPECT_EQ(KeepChecks(), (std::vector<bool>{true, true, false, false, false}));
+    EXPECT_TRUE(Modified());
+}
+
+struct RangeCase {
+    int button;
+    int shown;
+    int check;
+    const char* message;
+};
+
+class PageGridRange : public PageGrid, public ::testing::WithParamInterface<RangeCase> {};
+
+TEST_P(PageGridRange, ANumberOutOfRangeIsRefusedWithTheCodeHeldWhileTheBoxIsUp) {
+    const RangeCase c = GetParam();
+    Button(c.button).SetNumber(c.shown);
+    SetErrorCode(kErrCantOpenFile);
+    struct Shown {
+        std::string text;
+        std::int32_t code;
+        HWND focus;
+    };
+    std::vector<Shown> shown;
+    platform::SetMessageBoxHandler([&](const std::string& text, unsigned) {
+        shown.push_back({text, GetErrorCode(), GetFocus()});
+        return IDOK;
+    });
+    Click(c.check);
+    platform::SetMessageBoxHandler({});
+
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, c.message);
+    EXPECT_EQ(ErrorMessage(shown[0].code), std::string(c.message));
+    EXPECT_EQ(shown[0].focus, Item(c.button));
+    EXPECT_EQ(GetErrorCode(), kErrCantOpenFile);
+    SetErrorCode(kNoError);
+    EXPECT_EQ(Depth(2), 100);
+    EXPECT_EQ(Random(2), 20);
+    EXPECT_EQ(filter->m_Initial.wPan, 70);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, PageGridRange,
+                         ::testing::Values(RangeCase{1005, 201, 1066, "Integer 0..200"},
+                                           RangeCase{1021, 31, 1066, "Integer 0..30"},
+                                           RangeCase{1059, 128, 1053, "Integer 0..127"}));
+
+}  // namespace
+}  // namespace cantivo::test
