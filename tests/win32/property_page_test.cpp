@@ -139,7 +139,7 @@ TEST_F(HostedPage, TheHostsUsualSequenceGetsEveryResult) {
     EXPECT_TRUE(site.statusChanges & PROPPAGESTATUS_DIRTY);
     EXPECT_EQ(page.Apply(), S_OK);
     EXPECT_EQ(page.IsPageDirty(), S_FALSE);
-    EXPECT_EQ(page.TranslateAccelerator(nullptr), E_NOTIMPL);
+    EXPECT_EQ(page.TranslateAccelerator(nullptr), E_POINTER);
 
     EXPECT_EQ(page.Deactivate(), S_OK);
     EXPECT_FALSE(IsWindow(window));

@@ -135,6 +135,12 @@ HRESULT CMFCSamplePropPage::Help(LPCOLESTR /*helpDir*/) {
     return S_OK;
 }
 
-HRESULT CMFCSamplePropPage::TranslateAccelerator(MSG* /*message*/) { return E_NOTIMPL; }
+// The frame offers the page each message before it dispatches it.
+HRESULT CMFCSamplePropPage::TranslateAccelerator(MSG* message) {
+    if (message == nullptr) return E_POINTER;
+    return m_hWnd != nullptr && PreTranslateMessage(message) ? S_OK : S_FALSE;
+}
+
+BOOL CMFCSamplePropPage::PreTranslateMessage(MSG* message) { return RouteArrowKey(*message); }
 
 }  // namespace cantivo
