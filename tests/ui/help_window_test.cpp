@@ -20,29 +20,6 @@ std::string ProjectTitle() {
     return {};
 }
 
-std::string FileBesideProgram(const char* file) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string program = path;
-    return program.substr(0, program.find_last_of('\\') + 1) + file;
-}
-
-// HTML Help's frame window among this thread's top-level windows.
-HWND HelpFrame() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) -> BOOL {
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (lstrcmpA(name, "HH Parent") != 0) return TRUE;
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 std::string Caption(HWND window) {
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);

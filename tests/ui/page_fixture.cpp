@@ -1,6 +1,14 @@
 #include "tests/ui/page_fixture.h"
 
+#include <cstring>
+
 namespace cantivo::test {
+
+StyleFile DescribedStyle(const char* text) {
+    StyleFile style = SampleStyle();
+    std::strcpy(style.header.szDescription, text);
+    return style;
+}
 
 void PageWindow::SetUp() {
     FilterFixture::SetUp();
@@ -60,9 +68,9 @@ void PageWindow::Type(const std::string& text) {
     }
 }
 
-void PageWindow::ChooseStyle(const std::string& name) {
-    SendMessageA(Item(1047), CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
-    SendMessageA(page.m_hWnd, WM_COMMAND, MAKEWPARAM(1047, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(1047)));
+void PageWindow::Choose(int list, const std::string& entry) {
+    SendMessageA(Item(list), CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
+    SendMessageA(page.m_hWnd, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(list)));
 }
 
 std::string PageWindow::Selected(int id) const {

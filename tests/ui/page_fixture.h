@@ -16,6 +16,9 @@
 
 namespace cantivo::test {
 
+// SampleStyle described by `text` alone: no axis presets.
+StyleFile DescribedStyle(const char* text);
+
 class PageWindow : public FilterFixture {
 protected:
     void SetUp() override;
@@ -33,7 +36,9 @@ protected:
     void PressKey(WPARAM key);
     // Characters typed into the window that has the focus.
     void Type(const std::string& text);
-    void ChooseStyle(const std::string& name);
+    // An entry chosen in a drop-down list, as the user's selection tells the page.
+    void Choose(int list, const std::string& entry);
+    void ChooseStyle(const std::string& name) { Choose(1047, name); }
 
     HWND Item(int id) const { return GetDlgItem(page.m_hWnd, id); }
     std::string Selected(int id) const;

@@ -17,11 +17,7 @@ namespace cantivo::test {
 namespace {
 
 // SampleStyle without its axis preset, so that the stored axes stay.
-StyleFile StyleWithoutPresets() {
-    StyleFile style = SampleStyle();
-    std::strcpy(style.header.szDescription, "Straight and even.");
-    return style;
-}
+StyleFile StyleWithoutPresets() { return DescribedStyle("Straight and even."); }
 
 // A named event the test module signals, closed however the test ends.
 class NamedEvent {

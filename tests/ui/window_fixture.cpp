@@ -18,13 +18,29 @@ void PumpMessages() {
     }
 }
 
-ModuleBeside::ModuleBeside(const char* file) {
+std::string FileBesideProgram(const char* file) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string beside = path;
-    beside = beside.substr(0, beside.find_last_of('\\') + 1) + file;
-    module_ = LoadLibraryA(beside.c_str());
+    const std::string program = path;
+    return program.substr(0, program.find_last_of('\\') + 1) + file;
 }
+
+HWND HelpFrame() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) -> BOOL {
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (lstrcmpA(name, "HH Parent") != 0) return TRUE;
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+ModuleBeside::ModuleBeside(const char* file) : module_(LoadLibraryA(FileBesideProgram(file).c_str())) {}
 
 ModuleBeside::~ModuleBeside() {
     if (module_ != nullptr) FreeLibrary(module_);

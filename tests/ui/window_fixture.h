@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "ui/framework/gdi_objects.h"
@@ -29,6 +30,12 @@ inline LPARAM PointParam(int x, int y) {
 
 // Lets every message waiting for this thread's windows be handled.
 void PumpMessages();
+
+// A file's path beside the test program.
+std::string FileBesideProgram(const char* file);
+
+// HTML Help's frame window among this thread's top-level windows.
+HWND HelpFrame();
 
 // A module beside the test program, freed with this object.
 class ModuleBeside {

@@ -49,7 +49,9 @@ protected:
                   S_OK);
     }
     void TearDown() override {
-        if (filter.pointer) EXPECT_EQ(filter.pointer->Release(), 0u);
+        if (filter.pointer) {
+            EXPECT_EQ(filter.pointer->Release(), 0u);
+        }
         filter.pointer = nullptr;
         EXPECT_EQ(plugin.CanUnloadNow(), S_OK);
         Export<HRESULT(STDAPICALLTYPE*)()>("DllUnregisterServer")();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "resources/resource.h"
+#include "ui/framework/resource_handle.h"
 #include "ui/framework/win_app.h"
 
 namespace cantivo {
@@ -106,8 +107,9 @@ BOOL COptions::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CDialog::OnCommand(wParam, lParam);
 }
 
-void OpenOptions() {
-    COptions dialog;
+void OpenOptions(ui::CWnd* owner) {
+    ui::ModuleResources resources;
+    COptions dialog(owner);
     if (dialog.DoModal() == IDOK) SaveOptionsSettings();
 }
 

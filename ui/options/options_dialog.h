@@ -31,8 +31,9 @@ private:
     std::int32_t m_nPhraseFlag = 0;
 };
 
-// The page's "Options..." command: the dialog, modal and without a parent;
-// the settings are saved when it ends with OK.
-void OpenOptions();
+// The page's "Options..." command: the dialog, modal over its owner's
+// window, from the plug-in file's own template; the settings are saved when
+// it ends with OK.
+void OpenOptions(ui::CWnd* owner = nullptr);
 
 }  // namespace cantivo

@@ -10,6 +10,10 @@
 
 namespace cantivo {
 
+// Grid rows 1..7 as the axis lists name them: name index p stands for row
+// p + 1, and a list position is the value kept for an axis.
+inline constexpr const char* kAxisNames[] = {"Start Time", "Durations", "Velocity", "Expression*",
+                                             "Wheel",      "Modulation", "Variable"};
 constexpr int kVariableRow = 7;
 // Grid rows that have a random amount: 1..6.
 constexpr int kRandomRows = 6;

@@ -1,11 +1,8 @@
-// The page's window: binding and preparing its controls, showing the filter's
-// state on them, and choosing a style.
+// The page's window: binding and preparing its controls and showing the
+// filter's state on them.
 #include <algorithm>
-#include <cstddef>
-#include <cstring>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "engine/module_folder.h"
 #include "options/options_settings.h"
@@ -22,25 +19,10 @@ namespace cantivo {
 
 namespace {
 
-// Grid rows 1..7 by the name index of the axis lists.
-constexpr const char* kAxisNames[] = {"Start Time", "Durations", "Velocity", "Expression*",
-                                      "Wheel",      "Modulation", "Variable"};
 constexpr COLORREF kInformationLight = RGB(175, 255, 175);
 constexpr COLORREF kInformationDark = RGB(75, 215, 75);
 // Every other requirement and action stands out in the darker colour.
 constexpr int kDarkInformation[] = {1106, 1108, 1110, 1112, 1115, 1117};
-
-// The depth a regulator axis moves; none for an assignment outside the lists.
-std::int16_t* AxisDepth(CMFCMidiFilter& filter, std::uint32_t axis) {
-    if (axis >= std::size(kAxisNames)) return nullptr;
-    return DepthField(filter, static_cast<int>(axis) + 1);
-}
-
-bool AxisEnabled(const CMFCMidiFilter& filter, std::uint32_t axis) {
-    if (axis >= std::size(kAxisNames)) return false;
-    const std::size_t row = axis + 1;
-    return !filter.m_abLocked[row] && !filter.m_abMuted[row];
-}
 
 // A placeholder's rectangle in the page's client coordinates.
 RECT PlaceOf(const ui::CWnd& page, int placeholderId) {
@@ -50,31 +32,18 @@ RECT PlaceOf(const ui::CWnd& page, int placeholderId) {
     return rect;
 }
 
-std::vector<std::string> Entries(const ui::CComboBox& list) {
-    std::vector<std::string> entries;
-    for (int i = 0; i < list.GetCount(); ++i) entries.push_back(list.GetLBText(i));
-    return entries;
-}
-
-void StoreName(char (&name)[kNameBytes], const std::string& text) {
-    const std::size_t length = std::min(text.size(), kNameBytes - 1);
-    std::memcpy(name, text.data(), length);
-    name[length] = '\0';
-}
-
 }  // namespace
 
 BOOL CMFCSamplePropPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (OnGridCommand(LOWORD(wParam), HIWORD(wParam))) return TRUE;
-    if (LOWORD(wParam) == IDC_STYLE_LIST && HIWORD(wParam) == CBN_SELCHANGE) {
-        OnStyleChosen();
-        return TRUE;
-    }
+    if (OnRegulatorCommand(LOWORD(wParam), HIWORD(wParam))) return TRUE;
+    if (OnStyleChoiceCommand(LOWORD(wParam), HIWORD(wParam))) return TRUE;
     return CDialog::OnCommand(wParam, lParam);
 }
 
 LRESULT CMFCSamplePropPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_REFRESH_FROM_STATE) return OnRefreshFromState(wParam);
+    if (message == ui::WM_REG2D_CHANGED) return OnRegulatorChanged(wParam, lParam);
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
@@ -191,22 +160,6 @@ void CMFCSamplePropPage::OnDestroy() {
     CDialog::OnDestroy();
 }
 
-void CMFCSamplePropPage::SelectStoredEntry(ui::CComboBox& list, char (&name)[kNameBytes]) {
-    const auto found = FindStoredEntry(Entries(list), FieldText(name));
-    if (!found) {
-        name[0] = '\0';
-        return;
-    }
-    list.SetCurSel(static_cast<int>(*found));
-    StoreName(name, list.GetLBText(static_cast<int>(*found)));
-}
-
-void CMFCSamplePropPage::FillStyleList() {
-    m_styles.ResetContent();
-    for (const std::string& style : ListStyles(ModuleFolder(), m_folders.GetLBText(m_folders.GetCurSel())))
-        m_styles.AddString(style);
-}
-
 LRESULT CMFCSamplePropPage::OnRefreshFromState(WPARAM wParam) {
     if (wParam != 0) return 1;
     if (m_pFilter == nullptr || m_hWnd == nullptr) return 0;
@@ -226,18 +179,6 @@ LRESULT CMFCSamplePropPage::OnRefreshFromState(WPARAM wParam) {
     for (int j = 0; j < 4; ++j) m_axes[j].SetCurSel(static_cast<int>(filter.m_anAxis[j]));
     RefreshRows();
     return 0;
-}
-
-void CMFCSamplePropPage::OnStyleChosen() {
-    const int chosen = m_styles.GetCurSel();
-    if (chosen >= 0 && m_pFilter != nullptr) {
-        m_bReady = 0;
-        StoreName(m_pFilter->m_szStyleName, m_styles.GetLBText(chosen));
-        m_pFilter->m_bBypass = 1;  // the new style's initial values apply
-        RunStyleLoader(true, false);
-        m_bReady = 1;
-    }
-    MarkModified();
 }
 
 void CMFCSamplePropPage::RunStyleLoader(bool interactive, bool keepSettings) {
@@ -282,31 +223,6 @@ void CMFCSamplePropPage::ShowStyleInformation(const StyleFileHeader& header, boo
     }
     SetDlgItemTextA(m_hWnd, IDC_VARIABLE_LABEL, description.variableLabel.c_str());
     m_description.SetWindowText(description.text);
-}
-
-void CMFCSamplePropPage::UpdateVariableSlider() {
-    const CMFCMidiFilter& filter = *m_pFilter;
-    const bool locked = filter.m_abLocked[kVariableRow] != 0;
-    m_slider.EnableSlider(!locked && !filter.m_abMuted[kVariableRow]);
-    m_slider.SetPos(locked ? 100 : filter.m_Params.wVariableDepth);
-}
-
-void CMFCSamplePropPage::BindRegulatorAxes() {
-    CMFCMidiFilter& filter = *m_pFilter;
-    for (int r = 0; r < 2; ++r) {
-        const std::uint32_t x = filter.m_anAxis[2 * r];
-        const std::uint32_t y = filter.m_anAxis[2 * r + 1];
-        m_regulators[r].BindValues(AxisDepth(filter, x), AxisDepth(filter, y));
-        m_regulators[r].EnableAxes(AxisEnabled(filter, x), AxisEnabled(filter, y));
-    }
-    RedrawRegulators();
-}
-
-void CMFCSamplePropPage::RedrawRegulators() {
-    for (ui::CReg2D& regulator : m_regulators) {
-        regulator.PlaceHandle();
-        regulator.Handle().Invalidate();
-    }
 }
 
 void CMFCSamplePropPage::EnableOkButton(bool enable) {

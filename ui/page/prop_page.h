@@ -81,17 +81,40 @@ private:
     void PrepareRegulators();
     void CreateRunTimeControls();
     LRESULT OnRefreshFromState(WPARAM wParam);
-    void OnStyleChosen();
-    // Selects the stored name's entry and takes its full text; empty when the
-    // list is.
-    void SelectStoredEntry(ui::CComboBox& list, char (&name)[kNameBytes]);
-    void FillStyleList();
     // Runs the style loader on the page's thread, answering messages sent to
     // the page while a processing run holds the filter's lock.
     void RunStyleLoader(bool interactive, bool keepSettings);
     // Rows, slider and regulators from the state, locked rows at 100 and 20.
     void RefreshRows();
+
+public:
+    // Regulators, slider and style choice
+    // Rebinds the axes showing grid row 1..7 and repaints their handles where they stand.
+    void RebindRow(int row);
+    // Places the handle of each regulator with that row on an axis.
+    void PlaceHandlesShowing(int row);
     void UpdateVariableSlider();
+    // Sends an arrow key to the focused regulator or slider handle, so that
+    // the handle moves instead of the focus; true when it did.
+    bool RouteArrowKey(const MSG& message);
+
+private:
+    // True for the commands of the axis lists.
+    bool OnRegulatorCommand(UINT id, UINT code);
+    LRESULT OnRegulatorChanged(WPARAM notifyId, LPARAM code);
+    void OnHScroll(UINT code, UINT pos, HWND scrollBar) override;
+    void BindRegulator(int regulator);
+    bool RegulatorShows(int regulator, int row) const;
+    // The row's depth on its button, and for "Variable" on the slider too.
+    void ShowDepth(int row);
+    // True for the commands of the folder and style lists, "Options..." and "Help...".
+    bool OnStyleChoiceCommand(UINT id, UINT code);
+    void OnFolderChosen();
+    void OnStyleChosen();
+    // Selects the stored name's entry and takes its full text; empty when the
+    // list is.
+    void SelectStoredEntry(ui::CComboBox& list, char (&name)[kNameBytes]);
+    void FillStyleList();
 
     // The grid
     // A locked row disabled; an unlocked one enabled, grey while muted.
@@ -118,12 +141,6 @@ private:
     void CloseEditor();
     // Shows the edited value on its button and moves what shows its row.
     void ShowEditedValue();
-    // Rebinds the regulator axes that show a row, without moving the handles.
-    void RebindRow(int row);
-    // Places the handles of the regulators that show a row.
-    void PlaceHandlesShowing(int row);
-    // Arrow keys to the regulators' and the slider's handles; true when sent.
-    bool RouteArrowKey(const MSG& message);
 
     ui::CGradient m_grey, m_green, m_yellow, m_red;
     ui::CPen m_darkShadowPen, m_highlightPen, m_shadowPen, m_facePen;
