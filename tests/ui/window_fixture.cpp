@@ -1,7 +1,6 @@
 #include "tests/ui/window_fixture.h"
 
 #include <memory>
-#include <string>
 
 #include "engine/error_code.h"
 #include "ui/controls/reg2d.h"
@@ -16,18 +15,6 @@ void PumpMessages() {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-}
-
-ModuleBeside::ModuleBeside(const char* file) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string beside = path;
-    beside = beside.substr(0, beside.find_last_of('\\') + 1) + file;
-    module_ = LoadLibraryA(beside.c_str());
-}
-
-ModuleBeside::~ModuleBeside() {
-    if (module_ != nullptr) FreeLibrary(module_);
 }
 
 HostWindow::HostWindow() {
