@@ -1,4 +1,5 @@
-# The Options cantivo runs with are the user's, as the plug-in loads them.
+# The Options cantivo runs with are the user's, as the plug-in loads them,
+# whether the host makes the filter through its class factory or through COM.
 #   cmake -DRUN=<emulator or empty> -DCANTIVO=<program> -DDUMP=<midi_dump> -DPYTHON=<python3> [-DPLUGIN=<dll>]
 #         -DWRITE_SONG=<write_rpn_song.py> -DSTYLE=<Folder/Name> -DWORK=<folder> -P cantivo_options.cmake
 # Natively the test's XDG_CONFIG_HOME lies in WORK; under Wine the registry is
@@ -61,7 +62,9 @@ expect_cc100(${WORK}/once.mid "0;127" "--phrase-controller 50")
 run(0 options)
 expect("${last_output}" "\nCtrl=100 .*\nBIPan=1 ")
 
-# The plug-in made by COM, run without its page, loads the saved Options too.
+# The plug-in made by COM, run without its page, loads the saved Options too
+# and writes what its class factory's filter wrote; unregistered, the host
+# says what is missing.
 if(PLUGIN)
   run_program(0 regsvr32 /s ${PLUGIN})
   execute_process(COMMAND ${RUN} ${CANTIVO} ${WORK}/rpn.mid --style ${STYLE} --com -o ${WORK}/com.mid RESULT_VARIABLE rc)
@@ -69,7 +72,13 @@ if(PLUGIN)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "the run through COM failed: ${rc}")
   endif()
-  expect_cc100(${WORK}/com.mid "32;94" "the filter made by COM")
+  file(SHA256 ${WORK}/com.mid through_com)
+  file(SHA256 ${WORK}/marked.mid through_factory)
+  if(NOT through_com STREQUAL through_factory)
+    message(FATAL_ERROR "the filter made through COM gave another file than the one from the class factory")
+  endif()
+  run(1 ${WORK}/rpn.mid --style ${STYLE} --com -o ${WORK}/unregistered.mid)
+  expect("${last_error}" "CoCreateInstance failed \\(0x[0-9A-F]+\\); register the plug-in")
 endif()
 if(RUN)
   execute_process(COMMAND ${RUN} reg delete "HKCU\\Software\\KELMAR" /f OUTPUT_QUIET ERROR_QUIET)

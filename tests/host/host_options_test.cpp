@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <iterator>
+#include <sstream>
 #include <tuple>
 
 #include "tools/cantivo/host_options.h"
@@ -8,23 +11,29 @@
 namespace cantivo::host {
 namespace {
 
-HostOptions Parsed(std::vector<std::string> args) {
-    const ParsedCommandLine parsed = ParseCommandLine(args);
+// A command line's words, split at the spaces.
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+HostOptions Parsed(const std::string& line) {
+    const ParsedCommandLine parsed = ParseCommandLine(Words(line));
     EXPECT_TRUE(parsed.options) << parsed.error;
     return parsed.options.value_or(HostOptions{});
 }
 
-std::string ErrorOf(std::vector<std::string> args) {
-    const ParsedCommandLine parsed = ParseCommandLine(args);
-    EXPECT_FALSE(parsed.options);
+std::string ErrorOf(const std::string& line) {
+    const ParsedCommandLine parsed = ParseCommandLine(Words(line));
+    EXPECT_FALSE(parsed.options) << line;
     return parsed.error;
 }
 
 TEST(HostOptions, ReadsARunWithEveryKindOfSetting) {
-    const HostOptions o = Parsed({"in.mid", "--style", "Jazz/Swing", "-o", "out.mid", "--depth", "velocity=150",
-                                  "--random=start=10", "--depth", "variable=0", "--mute", "Modulation", "--unmute",
-                                  "wheel", "--velocity", "90", "--pan=0", "--no-wheel", "--report", "json", "--piano-roll",
-                                  "roll.svg", "--bars", "3-5", "-j", "4"});
+    const HostOptions o = Parsed(
+        "in.mid --style Jazz/Swing -o out.mid --depth velocity=150 --random=start=10 --depth variable=0 --mute "
+        "Modulation --unmute wheel --velocity 90 --pan=0 --no-wheel --report json --piano-roll roll.svg "
+        "--bars 3-5 -j 4");
     EXPECT_EQ((std::tuple{o.action, o.inputs, o.output, o.pianoRoll, o.jobs, o.styleFolder, o.styleName, o.report,
                           o.useCom}),
               (std::tuple{HostAction::kRun, std::vector<std::string>{"in.mid"}, "out.mid", "roll.svg", 4u, "Jazz",
@@ -36,20 +45,18 @@ TEST(HostOptions, ReadsARunWithEveryKindOfSetting) {
     EXPECT_EQ((std::tuple{o.velocity, o.pan, o.expression, o.dropWheel, o.dropModulation}),
               (std::tuple{90, 0, std::nullopt, true, false}));
     // What a batch hands on to each file's run: the settings, not the outputs.
-    EXPECT_EQ(o.settingArguments,
-              (std::vector<std::string>{"--style", "Jazz/Swing", "--depth", "velocity=150", "--random", "start=10",
-                                        "--depth", "variable=0", "--mute", "Modulation", "--unmute", "wheel",
-                                        "--velocity", "90", "--pan", "0", "--no-wheel"}));
+    EXPECT_EQ(o.settingArguments, Words("--style Jazz/Swing --depth velocity=150 --random start=10 --depth variable=0 "
+                                        "--mute Modulation --unmute wheel --velocity 90 --pan 0 --no-wheel"));
 }
 
 TEST(HostOptions, ManyInputsAStyleFileAndTheReportsFormat) {
-    const HostOptions o = Parsed({"a.mid", "songs", "--style", "some/where/Mine.CNV", "-o", "out", "--report"});
+    const HostOptions o = Parsed("a.mid songs --style some/where/Mine.CNV -o out --report");
     EXPECT_EQ(o.inputs, (std::vector<std::string>{"a.mid", "songs"}));
     EXPECT_EQ(o.styleFile, "some/where/Mine.CNV");
     EXPECT_TRUE(o.styleName.empty());
     EXPECT_EQ(o.report, ReportFormat::kText);
     EXPECT_EQ(o.jobs, 1u);
-    EXPECT_EQ(Parsed({"a.mid", "--style", "a/b", "--report=text"}).report, ReportFormat::kText);
+    EXPECT_EQ(Parsed("a.mid --style a/b --report=text").report, ReportFormat::kText);
 }
 
 TEST(HostOptions, NamesEveryParameterOnceByItsShortName) {
@@ -60,85 +67,75 @@ TEST(HostOptions, NamesEveryParameterOnceByItsShortName) {
     EXPECT_FALSE(ParameterIndex(""));
 }
 
-TEST(HostOptions, HelpVersionAndListingNeedNothingElse) {
-    EXPECT_EQ(Parsed({"--help"}).action, HostAction::kHelp);
-    EXPECT_EQ(Parsed({"-h"}).action, HostAction::kHelp);
-    EXPECT_EQ(Parsed({"--version"}).action, HostAction::kVersion);
-    EXPECT_EQ(Parsed({"--list-styles"}).action, HostAction::kListStyles);
-    // Asking for help is never an error, whatever else is wrong.
-    EXPECT_EQ(Parsed({"in.mid", "--help", "--depth", "bogus=1"}).action, HostAction::kHelp);
+// Asking for help is never an error, whatever else is wrong.
+TEST(HostOptions, ActionsThatNeedNothingElse) {
+    const std::pair<const char*, HostAction> cases[] = {
+        {"--help", HostAction::kHelp},           {"-h", HostAction::kHelp},
+        {"--version", HostAction::kVersion},     {"--list-styles", HostAction::kListStyles},
+        {"in.mid --help --depth bogus=1", HostAction::kHelp}, {"options", HostAction::kOptions},
+        {"options Ctrl=5 --help", HostAction::kHelp}};
+    for (const auto& [line, action] : cases) EXPECT_EQ(Parsed(line).action, action) << line;
 }
 
 TEST(HostOptions, AStateFileChoosesTheStyleAndTheReportAloneIsEnough) {
-    const HostOptions o = Parsed({"--state", "qvb20.sta", "in.mid", "--report"});
-    EXPECT_EQ(o.stateFile, "qvb20.sta");
-    EXPECT_TRUE(o.styleName.empty());
-    EXPECT_TRUE(o.output.empty());
+    const HostOptions o = Parsed("--state qvb20.sta in.mid --report");
+    EXPECT_EQ((std::tuple{o.stateFile, o.styleName, o.output}), (std::tuple{"qvb20.sta", "", ""}));
 }
 
 TEST(HostOptions, OptionsForOneRunAreHandedOnToEachFileOfABatch) {
-    EXPECT_FALSE(Parsed({"in.mid", "--style", "a/b", "-o", "x"}).optionsOverrides.Any());
-    const HostOptions o = Parsed({"in.mid", "--style", "a/b", "-o", "x", "--thin", "wheel=8", "--thin=tempo=off",
-                                  "--expression-controller", "74", "--phrase-controller", "0", "--phrase-threshold", "3"});
+    EXPECT_FALSE(Parsed("in.mid --style a/b -o x").optionsOverrides.Any());
+    const HostOptions o = Parsed("in.mid --style a/b -o x --thin wheel=8 --thin=tempo=off --expression-controller 74 "
+                                 "--phrase-controller 0 --phrase-threshold 3");
     const OptionsOverrides& changed = o.optionsOverrides;
     EXPECT_TRUE(changed.Any());
     EXPECT_EQ(changed.thinning, (std::array<std::optional<std::int32_t>, 5>{0, std::nullopt, 8, std::nullopt, std::nullopt}));
     EXPECT_EQ(changed.expressionController, 74);
     EXPECT_EQ(changed.phraseController, 0);
     EXPECT_EQ(changed.phraseThreshold, 3);
-    EXPECT_EQ(o.settingArguments,
-              (std::vector<std::string>{"--style", "a/b", "--thin", "wheel=8", "--thin", "tempo=off",
-                                        "--expression-controller", "74", "--phrase-controller", "0",
-                                        "--phrase-threshold", "3"}));
+    EXPECT_EQ(o.settingArguments, Words("--style a/b --thin wheel=8 --thin tempo=off --expression-controller 74 "
+                                        "--phrase-controller 0 --phrase-threshold 3"));
 }
 
 TEST(HostOptions, TheOptionsCommandTakesAssignmentsOnly) {
-    EXPECT_EQ(Parsed({"options"}).action, HostAction::kOptions);
-    const HostOptions o = Parsed({"options", "Ctrl=5", "IVol=x"});
+    const HostOptions o = Parsed("options Ctrl=5 IVol=x");
     EXPECT_EQ(o.action, HostAction::kOptions);
-    EXPECT_EQ(o.optionAssignments, (std::vector<std::string>{"Ctrl=5", "IVol=x"}));
-    EXPECT_EQ(Parsed({"options", "Ctrl=5", "--help"}).action, HostAction::kHelp);
+    EXPECT_EQ(o.optionAssignments, Words("Ctrl=5 IVol=x"));
 }
 
 TEST(HostOptions, RefusesBadLinesAndSaysWhy) {
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"--bogus"}, "unknown option '--bogus'"},
-        {{"in.mid", "--style"}, "--style needs a value"},
-        {{"in.mid", "--style", "Swing", "-o", "x"}, "--style: expected FOLDER/NAME or a path ending in .cnv, got 'Swing'"},
-        {{"in.mid", "--style", "a/b/c", "-o", "x"}, "--style: expected FOLDER/NAME or a path ending in .cnv, got 'a/b/c'"},
-        {{"in.mid", "--style", "../b", "-o", "x"}, "--style: expected FOLDER/NAME or a path ending in .cnv, got '../b'"},
-        {{"in.mid", "--style", "a/", "-o", "x"}, "--style: expected FOLDER/NAME or a path ending in .cnv, got 'a/'"},
-        {{"in.mid", "--style", "a/b", "--depth", "velocity=201", "-o", "x"},
-         "--depth: expected an integer 0..200, got '201'"},
-        {{"in.mid", "--style", "a/b", "--depth", "velocity", "-o", "x"}, "--depth: expected NAME=VALUE, got 'velocity'"},
-        {{"in.mid", "--style", "a/b", "--depth", "tempo=1", "-o", "x"}, "--depth: unknown parameter 'tempo'"},
-        {{"in.mid", "--style", "a/b", "--random", "wheel=31", "-o", "x"},
-         "--random: expected an integer 0..30, got '31'"},
-        {{"in.mid", "--style", "a/b", "--random", "variable=5", "-o", "x"}, "--random: variable has a depth only"},
-        {{"in.mid", "--style", "a/b", "--velocity", "-1", "-o", "x"},
-         "--velocity: expected an integer 0..127, got '-1'"},
-        {{"in.mid", "--style", "a/b", "--pan", "64x", "-o", "x"}, "--pan: expected an integer 0..127, got '64x'"},
-        {{"in.mid", "--style", "a/b", "--report=yes"}, "--report: expected text or json, got 'yes'"},
-        {{"in.mid", "--style", "a/b", "-o", "x", "-j", "0"}, "-j: expected an integer 1..64, got '0'"},
-        {{"in.mid", "--style", "a/b", "-o", "x", "--jobs", "65"}, "--jobs: expected an integer 1..64, got '65'"},
-        {{"in.mid", "--style", "a/b", "--piano-roll", "r.svg", "--bars", "5-3"},
-         "--bars: the last bar comes before the first in '5-3'"},
-        {{"in.mid", "--style", "a/b", "--piano-roll", "r.svg", "--bars", "0-3"}, "--bars: expected an integer 1..99999"},
-        {{"in.mid", "--style", "a/b", "-o", "x", "--bars", "1-2"}, "--bars chooses what --piano-roll draws"},
-        {{"in.mid", "--style", "x/M.cnv", "-o", "x", "--save-state", "s.sta"}, "--save-state needs a style of the library"},
-        {{"--style", "a/b", "-o", "x"}, "no input file given"},
-        {{"in.mid", "-o", "x"}, "no style chosen: give --style FOLDER/NAME, --style FILE.cnv or --state FILE"},
-        {{"in.mid", "--style", "a/b"}, "nothing to do: give -o OUTPUT, --report or --piano-roll FILE"},
-        {{"in.mid", "--style", "a/b", "-o", "x", "--thin", "wheel=1"}, "--thin: expected an integer 2..64, got '1'"},
-        {{"in.mid", "--style", "a/b", "-o", "x", "--thin", "pan=65"}, "--thin: expected an integer 2..64, got '65'"},
-        {{"in.mid", "--style", "a/b", "-o", "x", "--thin", "loud=4"}, "--thin: expected KIND=N or KIND=off"},
-        {{"in.mid", "--style", "a/b", "-o", "x", "--expression-controller", "5"},
-         "--expression-controller: expected 7, 11, 2 or 74, got '5'"},
-        {{"in.mid", "--style", "a/b", "-o", "x", "--phrase-controller", "128"},
-         "--phrase-controller: expected an integer 0..127, got '128'"},
-        {{"options", "Ctrl"}, "options: expected NAME=VALUE, got 'Ctrl'"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"--bogus", "unknown option '--bogus'"},
+        {"in.mid --style", "--style needs a value"},
+        {"in.mid --style Swing -o x", "--style: expected FOLDER/NAME or a path ending in .cnv, got 'Swing'"},
+        {"in.mid --style a/b/c -o x", "--style: expected FOLDER/NAME or a path ending in .cnv, got 'a/b/c'"},
+        {"in.mid --style ../b -o x", "--style: expected FOLDER/NAME or a path ending in .cnv, got '../b'"},
+        {"in.mid --style a/ -o x", "--style: expected FOLDER/NAME or a path ending in .cnv, got 'a/'"},
+        {"in.mid --style a/b --depth velocity=201 -o x", "--depth: expected an integer 0..200, got '201'"},
+        {"in.mid --style a/b --depth velocity -o x", "--depth: expected NAME=VALUE, got 'velocity'"},
+        {"in.mid --style a/b --depth tempo=1 -o x", "--depth: unknown parameter 'tempo'"},
+        {"in.mid --style a/b --random wheel=31 -o x", "--random: expected an integer 0..30, got '31'"},
+        {"in.mid --style a/b --random variable=5 -o x", "--random: variable has a depth only"},
+        {"in.mid --style a/b --velocity -1 -o x", "--velocity: expected an integer 0..127, got '-1'"},
+        {"in.mid --style a/b --pan 64x -o x", "--pan: expected an integer 0..127, got '64x'"},
+        {"in.mid --style a/b --report=yes", "--report: expected text or json, got 'yes'"},
+        {"in.mid --style a/b -o x -j 0", "-j: expected an integer 1..64, got '0'"},
+        {"in.mid --style a/b -o x --jobs 65", "--jobs: expected an integer 1..64, got '65'"},
+        {"in.mid --style a/b --piano-roll r.svg --bars 5-3", "--bars: the last bar comes before the first in '5-3'"},
+        {"in.mid --style a/b --piano-roll r.svg --bars 0-3", "--bars: expected an integer 1..99999"},
+        {"in.mid --style a/b -o x --bars 1-2", "--bars chooses what --piano-roll draws"},
+        {"in.mid --style x/M.cnv -o x --save-state s.sta", "--save-state needs a style of the library"},
+        {"--style a/b -o x", "no input file given"},
+        {"in.mid -o x", "no style chosen: give --style FOLDER/NAME, --style FILE.cnv or --state FILE"},
+        {"in.mid --style a/b", "nothing to do: give -o OUTPUT, --report or --piano-roll FILE"},
+        {"in.mid --style a/b -o x --thin wheel=1", "--thin: expected an integer 2..64, got '1'"},
+        {"in.mid --style a/b -o x --thin pan=65", "--thin: expected an integer 2..64, got '65'"},
+        {"in.mid --style a/b -o x --thin loud=4", "--thin: expected KIND=N or KIND=off"},
+        {"in.mid --style a/b -o x --expression-controller 5", "--expression-controller: expected 7, 11, 2 or 74, got '5'"},
+        {"in.mid --style a/b -o x --phrase-controller 128", "--phrase-controller: expected an integer 0..127, got '128'"},
+        {"options Ctrl", "options: expected NAME=VALUE, got 'Ctrl'"},
     };
-    for (const auto& [args, message] : cases) EXPECT_EQ(ErrorOf(args).substr(0, message.size()), message);
+    for (const auto& [line, message] : cases)
+        EXPECT_EQ(ErrorOf(line).substr(0, std::strlen(message)), message) << line;
 }
 
 }  // namespace

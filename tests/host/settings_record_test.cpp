@@ -25,14 +25,9 @@ static_assert(offsetof(SettingsRecord, muted) == kPersistedOffsets[4]);
 static_assert(offsetof(SettingsRecord, axis) == kPersistedOffsets[5]);
 static_assert(sizeof(SettingsRecord) == kPersistedBytes);
 
-// A style of the bundled library.
-constexpr const char* kStyleFolder = "Example";
-constexpr const char* kStyleName = "Phrasing";
-
 InitialValues StyleInitial() { return {0, 0, 1, 0, 1, 0, 90, 80, 70, 30}; }
 
-// The core's filter, connected to a test host in the folder of this program,
-// where the rule modules and the bundled styles are.
+// The core's filter, connected to a test host in the folder of this program.
 class RealFilter : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -61,26 +56,6 @@ TEST_F(RealFilter, FreshSettingsAreWhatThePageMakesWhenAStyleIsChosen) {
     ApplyStyleInitialValues(*filter);
     ResetParamsAndMutes(*filter);
     EXPECT_EQ(ToBytes(FreshSettings(StyleInitial())), Saved());
-}
-
-TEST_F(RealFilter, LoadingTheRecordChoosesTheStyleAndSwitchesProcessingOn) {
-    SettingsRecord record = FreshSettings(StyleInitial());
-    HostOptions options;
-    options.styleFolder = kStyleFolder;
-    options.styleName = kStyleName;
-    options.muted[6] = true;
-    ApplyOptions(record, options);
-    MemoryStream stream(ToBytes(record));
-    ASSERT_EQ(filter->Load(&stream), S_OK);
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(filter->m_bBypass, 0u);
-
-    std::string problem;
-    const auto style = ReadStyle(ProgramFolder(), kStyleFolder, kStyleName, problem);
-    ASSERT_TRUE(style) << problem;
-    EXPECT_EQ(filter->m_nSlotCount, style->slots.size());
-    for (int k = 0; k < kParameterCount; ++k) EXPECT_EQ(filter->m_abLocked[k], style->header.abUsed[k] ? 0u : 1u);
-    EXPECT_EQ(Saved(), ToBytes(record));
 }
 
 TEST(SettingsRecord, OptionsChangeOnlyWhatTheyName) {

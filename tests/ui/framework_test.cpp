@@ -154,19 +154,7 @@ protected:
     }
 };
 
-TEST_F(WindowTest, ModalDialogFromTheResourceModule) {
-    TestDialogModule module;
-    ASSERT_NE(module.Module(), nullptr);
-    ControlsDialog dialog;
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.initialised, 1);
-    EXPECT_EQ(dialog.seenText, "16");  // the spin's buddy
-    EXPECT_EQ(dialog.seenChoice, "Swing");
-    EXPECT_EQ(dialog.seenSpin, 16);
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
-}
-
-TEST_F(WindowTest, ModelessDialogAndAMissingTemplate) {
+TEST_F(WindowTest, DialogsComeFromTheResourceModuleModalOrModeless) {
     {
         // Without the module that holds it, the template is not found.
         ControlsDialog missing;
@@ -174,13 +162,21 @@ TEST_F(WindowTest, ModelessDialogAndAMissingTemplate) {
         EXPECT_EQ(missing.initialised, 0);
     }
     TestDialogModule module;
-    ControlsDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_TEST_DIALOG, &host));
-    EXPECT_EQ(dialog.initialised, 1);
-    EXPECT_EQ(CWnd::FromHandlePermanent(dialog.m_hWnd), &dialog);
+    ASSERT_NE(module.Module(), nullptr);
+    ControlsDialog modal;
+    EXPECT_EQ(modal.DoModal(), IDOK);
+    EXPECT_EQ(modal.initialised, 1);
+    EXPECT_EQ(modal.seenText, "16");  // the spin's buddy
+    EXPECT_EQ(modal.seenChoice, "Swing");
+    EXPECT_EQ(modal.seenSpin, 16);
+    EXPECT_EQ(modal.m_hWnd, nullptr);
+
+    ControlsDialog modeless;
+    ASSERT_TRUE(modeless.Create(IDD_TEST_DIALOG, &host));
+    EXPECT_EQ(CWnd::FromHandlePermanent(modeless.m_hWnd), &modeless);
     PumpMessages();  // the posted OK ends a modeless dialog by destroying it
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
-    EXPECT_EQ(dialog.seenChoice, "Swing");
+    EXPECT_EQ(modeless.m_hWnd, nullptr);
+    EXPECT_EQ(modeless.seenChoice, "Swing");
 }
 
 }  // namespace

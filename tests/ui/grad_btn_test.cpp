@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/ui/window_fixture.h"
 
 namespace cantivo::test {
@@ -68,28 +70,22 @@ TEST_F(GradBtnTest, ToggleFlipsOnceForEachPressAndReportsEachClick) {
     EXPECT_EQ(host.Received(WM_COMMAND).back().wParam, MAKEWPARAM(kButtonId, BN_CLICKED));
 }
 
+// Which face and bevel each state shows is the look's; here they reach the screen.
 TEST_F(GradBtnTest, FaceAndBevelReachTheScreenForEachState) {
-    struct Case {
-        GradBtnMode mode;
-        int faceIndex;
-        BOOL checked;
-        BOOL enabled;
-        int face;
-        bool sunken;
-    };
-    const Case cases[] = {
+    // mode, face index, checked, enabled: the face shown, sunken
+    const std::tuple<GradBtnMode, int, BOOL, BOOL, int, bool> cases[] = {
         {GradBtnMode::kToggle, 0, FALSE, TRUE, 0, false},     {GradBtnMode::kToggle, 0, TRUE, TRUE, 1, true},
         {GradBtnMode::kToggle, 0, TRUE, FALSE, 0, false},     {GradBtnMode::kMomentary, 2, FALSE, TRUE, 2, false},
         {GradBtnMode::kMomentary, 7, FALSE, TRUE, 0, false},  // out of range: face 0
     };
-    for (const Case& c : cases) {
-        button.SetMode(c.mode);
-        button.SetFaceIndex(c.faceIndex);
-        Send(BM_SETCHECK, c.checked);
-        button.EnableWindow(c.enabled);
+    for (const auto& [mode, faceIndex, checked, enabled, face, sunkenShown] : cases) {
+        button.SetMode(mode);
+        button.SetFaceIndex(faceIndex);
+        Send(BM_SETCHECK, checked);
+        button.EnableWindow(enabled);
         bool sunken = false;
-        EXPECT_EQ(FaceShown(sunken), c.face) << c.faceIndex << c.checked << c.enabled;
-        EXPECT_EQ(sunken, c.sunken) << c.faceIndex << c.checked << c.enabled;
+        EXPECT_EQ(FaceShown(sunken), face) << faceIndex << checked << enabled;
+        EXPECT_EQ(sunken, sunkenShown) << faceIndex << checked << enabled;
     }
 }
 

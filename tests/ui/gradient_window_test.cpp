@@ -9,43 +9,25 @@ namespace {
 
 using ui::CGradient;
 using ui::CRect;
-using ui::GradientKind;
 
 const CRect kOneByThirtyTwo(0, 0, 1, 32);
 
 TEST(GradientWindow, SolidBrushWhereNoGradientCanShow) {
-    CGradient lowColour(8);
-    EXPECT_FALSE(lowColour.Create(RGB(210, 210, 210), -3, kOneByThirtyTwo));
-    EXPECT_EQ(lowColour.Kind(), GradientKind::kSolid);
-    EXPECT_EQ(lowColour.Bitmap(), nullptr);
-    LOGBRUSH brush{};
-    ASSERT_NE(lowColour.Brush(), nullptr);
-    GetObjectA(lowColour.Brush(), sizeof brush, &brush);
-    EXPECT_EQ(brush.lbColor, RGB(210, 210, 210));
-    // The same arguments keep what was made.
-    const HBRUSH first = lowColour.Brush();
-    lowColour.Create(RGB(210, 210, 210), -3, kOneByThirtyTwo);
-    EXPECT_EQ(lowColour.Brush(), first);
-
-    CGradient flat(32);
-    EXPECT_FALSE(flat.Create(RGB(1, 2, 3), 0, kOneByThirtyTwo));
-    EXPECT_EQ(flat.Kind(), GradientKind::kSolid);
-}
-
-TEST(GradientWindow, SameArgumentsKeepTheBitmapOthersRemakeIt) {
-    CGradient gradient(32);
-    ASSERT_TRUE(gradient.Create(RGB(180, 255, 180), -3, kOneByThirtyTwo));
-    const HBITMAP first = gradient.Bitmap();
-    EXPECT_TRUE(gradient.Create(RGB(180, 255, 180), -3, kOneByThirtyTwo));
-    EXPECT_EQ(gradient.Bitmap(), first);
-    EXPECT_TRUE(gradient.Create(RGB(192, 192, 70), 2, kOneByThirtyTwo));
-    EXPECT_EQ(WindowPicture(gradient.Bitmap()).At(0, 0), RGB(192, 192, 70));
+    for (const auto& [depth, step] : {std::pair{8, -3}, {32, 0}}) {
+        CGradient gradient(depth);
+        EXPECT_FALSE(gradient.Create(RGB(210, 210, 210), step, kOneByThirtyTwo));
+        EXPECT_EQ(gradient.Bitmap(), nullptr);
+        LOGBRUSH brush{};
+        ASSERT_EQ(GetObjectA(gradient.Brush(), sizeof brush, &brush), static_cast<int>(sizeof brush));
+        EXPECT_EQ(brush.lbColor, RGB(210, 210, 210));
+    }
 }
 
 // A gradient stretched over a button face through the off-screen surface.
 TEST(GradientWindow, GradientIsStretchedAndOutlinedThroughTheMemorySurface) {
     CGradient grey(32);
-    grey.Create(RGB(210, 210, 210), -3, kOneByThirtyTwo);
+    grey.Create(RGB(192, 192, 70), 2, kOneByThirtyTwo);
+    grey.Create(RGB(210, 210, 210), -3, kOneByThirtyTwo);  // other arguments remake the bitmap
     CGradient solid(8);
     solid.Create(RGB(0, 128, 255), -3, kOneByThirtyTwo);
 

@@ -20,37 +20,29 @@ std::string ProjectTitle() {
     return {};
 }
 
-std::string Caption(HWND window) {
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
+// Without a file, or with a missing one, nothing opens.
 TEST_F(WindowTest, HelpShowsTheHelpFileUnderItsOwnTitle) {
     const std::string title = ProjectTitle();
     ASSERT_FALSE(title.empty());
     ui::CWinApp app;
-    app.m_strHelpFilePath = FileBesideProgram("QVB20.chm");
+    EXPECT_FALSE(app.HtmlHelp(host.m_hWnd, 0, 0));
+    app.m_strHelpFilePath = BesideThisProgram("missing.chm");
+    EXPECT_FALSE(app.HtmlHelp(host.m_hWnd, 0, 0));
+    PumpMessages();
+    EXPECT_EQ(HelpFrame(), nullptr);
 
+    app.m_strHelpFilePath = BesideThisProgram("QVB20.chm");
     ASSERT_TRUE(app.HtmlHelp(host.m_hWnd, 0, 0));
     PumpMessages();
     const HWND frame = HelpFrame();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(IsWindowVisible(frame));
-    EXPECT_EQ(Caption(frame), title);
-
+    char caption[256] = {};
+    GetWindowTextA(frame, caption, sizeof caption);
+    EXPECT_EQ(caption, title);
     SendMessageA(frame, WM_CLOSE, 0, 0);
     PumpMessages();
     EXPECT_FALSE(IsWindow(frame));
-}
-
-TEST_F(WindowTest, HelpWithoutAFileOpensNothing) {
-    ui::CWinApp app;
-    EXPECT_FALSE(app.HtmlHelp(host.m_hWnd, 0, 0));
-    app.m_strHelpFilePath = FileBesideProgram("missing.chm");
-    EXPECT_FALSE(app.HtmlHelp(host.m_hWnd, 0, 0));
-    PumpMessages();
-    EXPECT_EQ(HelpFrame(), nullptr);
 }
 
 }  // namespace

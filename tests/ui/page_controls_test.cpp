@@ -160,7 +160,7 @@ TEST_F(PageControls, OptionsAndHelpOpenTheirWindowsOverThePage) {
     EXPECT_EQ(g_optionsOwner, host.m_hWnd);
 
     ui::CWinApp app;
-    app.m_strHelpFilePath = FileBesideProgram("QVB20.chm");
+    app.m_strHelpFilePath = BesideThisProgram("QVB20.chm");
     Click(1060);
     const HWND help = HelpFrame();
     ASSERT_NE(help, nullptr);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "resources/resource.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/framework/resource_handle.h"
@@ -81,8 +83,9 @@ TEST_F(SliderTest, DragFollowsTheCursorFromTheMovedHandle) {
     EXPECT_NE(GetCapture(), slider.Handle().m_hWnd);
 }
 
-TEST_F(SliderTest, HandlePicturesComeFromThePluginFile) {
-    // The test program holds no bitmaps: they can only come from the plug-in.
+// The test program holds no bitmaps: the handle's can only come from the
+// plug-in; the scale is drawn with the parent's pens, embossed when disabled.
+TEST_F(SliderTest, PicturesComeFromThePluginFileAndScaleFromTheParentsPens) {
     EXPECT_EQ(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SLIDER_HANDLE)), nullptr);
     auto image = [](UINT id) {
         ui::CBitmap bitmap(LoadBitmapA(ui::AfxGetResourceHandle(), MAKEINTRESOURCEA(id)));
@@ -90,9 +93,15 @@ TEST_F(SliderTest, HandlePicturesComeFromThePluginFile) {
         return WindowPicture(bitmap);
     };
     const WindowPicture normal = image(IDB_SLIDER_HANDLE);
-    EXPECT_EQ(normal.Width(), 24);
-    EXPECT_EQ(normal.Height(), 12);
+    EXPECT_EQ((std::pair{normal.Width(), normal.Height()}), (std::pair{24, 12}));
     EXPECT_NE(normal, image(IDB_SLIDER_HANDLE_FOCUSED));
+    const ui::SliderScale scale = ui::SliderScaleFor(224, 40);
+    const WindowPicture enabled = TakePicture(slider.m_hWnd);
+    EXPECT_EQ(enabled.At(scale.longTicks[1], 24), RGB(0, 0, 0));
+    EXPECT_EQ(enabled.At(scale.shortTicks[0], 26), RGB(0, 0, 0));
+    // The groove: shadow, dark, highlight.
+    EXPECT_EQ((std::tuple{enabled.At(50, 32), enabled.At(50, 33), enabled.At(50, 34)}),
+              (std::tuple{RGB(128, 128, 128), RGB(0, 0, 0), RGB(255, 255, 255)}));
 
     slider.SetPos(100);
     EXPECT_EQ(TakePicture(slider.Handle().m_hWnd), normal);
@@ -100,18 +109,6 @@ TEST_F(SliderTest, HandlePicturesComeFromThePluginFile) {
     EXPECT_EQ(TakePicture(slider.Handle().m_hWnd), image(IDB_SLIDER_HANDLE_FOCUSED));
     slider.EnableSlider(false);
     EXPECT_EQ(TakePicture(slider.Handle().m_hWnd), image(IDB_SLIDER_HANDLE_DISABLED));
-}
-
-TEST_F(SliderTest, ScaleIsDrawnWithTheParentsPens) {
-    const WindowPicture enabled = TakePicture(slider.m_hWnd);
-    const ui::SliderScale scale = ui::SliderScaleFor(224, 40);
-    EXPECT_EQ(enabled.At(scale.longTicks[1], 24), RGB(0, 0, 0));
-    EXPECT_EQ(enabled.At(scale.shortTicks[0], 26), RGB(0, 0, 0));
-    EXPECT_EQ(enabled.At(50, 32), RGB(128, 128, 128));  // the groove: shadow, dark, highlight
-    EXPECT_EQ(enabled.At(50, 33), RGB(0, 0, 0));
-    EXPECT_EQ(enabled.At(50, 34), RGB(255, 255, 255));
-
-    slider.EnableSlider(false);
     const WindowPicture disabled = TakePicture(slider.m_hWnd);
     EXPECT_EQ(disabled.At(scale.longTicks[1], 24), RGB(128, 128, 128));
     bool embossed = false;

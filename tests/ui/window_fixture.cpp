@@ -1,7 +1,6 @@
 #include "tests/ui/window_fixture.h"
 
 #include <memory>
-#include <string>
 
 #include "engine/error_code.h"
 #include "ui/controls/reg2d.h"
@@ -18,13 +17,6 @@ void PumpMessages() {
     }
 }
 
-std::string FileBesideProgram(const char* file) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string program = path;
-    return program.substr(0, program.find_last_of('\\') + 1) + file;
-}
-
 HWND HelpFrame() {
     HWND found = nullptr;
     EnumThreadWindows(
@@ -38,12 +30,6 @@ HWND HelpFrame() {
         },
         reinterpret_cast<LPARAM>(&found));
     return found;
-}
-
-ModuleBeside::ModuleBeside(const char* file) : module_(LoadLibraryA(FileBesideProgram(file).c_str())) {}
-
-ModuleBeside::~ModuleBeside() {
-    if (module_ != nullptr) FreeLibrary(module_);
 }
 
 HostWindow::HostWindow() {

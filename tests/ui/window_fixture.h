@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
+#include "tests/win32/plugin_module.h"
 #include "ui/framework/gdi_objects.h"
 #include "ui/framework/window_picture.h"
 #include "ui/framework/wnd.h"
@@ -31,24 +31,8 @@ inline LPARAM PointParam(int x, int y) {
 // Lets every message waiting for this thread's windows be handled.
 void PumpMessages();
 
-// A file's path beside the test program.
-std::string FileBesideProgram(const char* file);
-
 // HTML Help's frame window among this thread's top-level windows.
 HWND HelpFrame();
-
-// A module beside the test program, freed with this object.
-class ModuleBeside {
-public:
-    explicit ModuleBeside(const char* file);
-    ~ModuleBeside();
-    ModuleBeside(const ModuleBeside&) = delete;
-    ModuleBeside& operator=(const ModuleBeside&) = delete;
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
 
 // A shown top-level window with a font, standing in for the page: it records
 // the notifications of its children and places a regulator's handle when told.

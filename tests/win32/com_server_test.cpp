@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <filesystem>
 #include <string>
-#include <vector>
 
 #include "cantivo/mfx.h"
 #include "tests/support/host_doubles.h"
@@ -95,22 +94,15 @@ TEST_F(ClassFactory, APageNeverHoldsTheModuleAndLockServerDoesUntilBalanced) {
 // A plug-in whose path is the full MAX_PATH characters still finds its folder:
 // creating a filter makes that folder current.
 TEST(PluginFolder, APluginAtAPathOfTheFullLengthFindsItsFolder) {
-    char temp[MAX_PATH] = {};
-    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-    std::string folder = std::string(temp) + "cantivo-long-path\\";
-    const std::string top = folder;
-    std::vector<std::string> made;
+    const std::filesystem::path top = std::filesystem::temp_directory_path() / "cantivo-long-path";
+    std::string folder = top.string() + "\\";
     const std::size_t folderLength = MAX_PATH - std::string("QVB20x64.dll").size();
     while (folder.size() < folderLength) {
         const std::size_t room = folderLength - folder.size();
         const std::size_t step = room <= 100 ? room : (room == 101 ? 50 : 100);  // never a step of 1
         folder += std::string(step - 1, 'x') + "\\";
-        made.push_back(folder);
     }
-    ASSERT_EQ(folder.size(), folderLength);
-    CreateDirectoryA(top.c_str(), nullptr);
-    for (const std::string& each : made)
-        ASSERT_TRUE(CreateDirectoryA(each.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) << each;
+    std::filesystem::create_directories(folder);
     const std::string plugin = folder + "QVB20x64.dll";
     ASSERT_EQ(plugin.size(), static_cast<std::size_t>(MAX_PATH));
     ASSERT_TRUE(CopyFileA(BesideThisProgram("QVB20x64.dll").c_str(), plugin.c_str(), FALSE)) << GetLastError();
@@ -131,9 +123,8 @@ TEST(PluginFolder, APluginAtAPathOfTheFullLengthFindsItsFolder) {
         EXPECT_EQ(std::string(current) + "\\", folder);
         SetCurrentDirectoryA(before);
     }
-    DeleteFileA(plugin.c_str());
-    for (auto step = made.rbegin(); step != made.rend(); ++step) RemoveDirectoryA(step->c_str());
-    RemoveDirectoryA(top.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(top, ignored);
 }
 
 }  // namespace

@@ -9,13 +9,9 @@ std::string BesideThisProgram(const char* name) {
     return program.substr(0, program.find_last_of('\\') + 1) + name;
 }
 
-PluginModule::PluginModule(const std::string& path) : module(LoadLibraryA(path.c_str())) {
+PluginModule::PluginModule(const std::string& path) : LoadedModule(path) {
     GetClassObject = reinterpret_cast<decltype(GetClassObject)>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
     CanUnloadNow = reinterpret_cast<decltype(CanUnloadNow)>(reinterpret_cast<void*>(GetProcAddress(module, "DllCanUnloadNow")));
-}
-
-PluginModule::~PluginModule() {
-    if (module) FreeLibrary(module);
 }
 
 DWORD RunAndWait(const std::string& commandLine) {

@@ -1,4 +1,5 @@
-// The built plug-in, loaded for a test, with its exports.
+// Modules loaded for a test: the built plug-in with its exports, or another
+// module beside the test program.
 #pragma once
 
 #include <windows.h>
@@ -9,14 +10,28 @@ namespace cantivo::test {
 
 std::string BesideThisProgram(const char* name);
 
-struct PluginModule {
+// A module, freed with this object.
+class LoadedModule {
+public:
+    explicit LoadedModule(const std::string& path) : module(LoadLibraryA(path.c_str())) {}
+    ~LoadedModule() {
+        if (module) FreeLibrary(module);
+    }
+    LoadedModule(const LoadedModule&) = delete;
+    LoadedModule& operator=(const LoadedModule&) = delete;
+    HMODULE Get() const { return module; }
+
+    const HMODULE module;
+};
+
+struct ModuleBeside : LoadedModule {
+    explicit ModuleBeside(const char* file) : LoadedModule(BesideThisProgram(file)) {}
+};
+
+struct PluginModule : LoadedModule {
     // The built plug-in, or a copy of it elsewhere.
     explicit PluginModule(const std::string& path = BesideThisProgram("QVB20x64.dll"));
-    ~PluginModule();
-    PluginModule(const PluginModule&) = delete;
-    PluginModule& operator=(const PluginModule&) = delete;
 
-    HMODULE module;
     HRESULT(STDAPICALLTYPE* GetClassObject)(REFCLSID, REFIID, void**);
     HRESULT(STDAPICALLTYPE* CanUnloadNow)();
 };
