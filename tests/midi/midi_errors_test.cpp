@@ -76,20 +76,14 @@ TEST(MidiReaderErrors, NameTheOffsetWhereReadingStopped) {
     }
 }
 
-TEST(MidiFileIo, MissingFilesAreErrorsAndFilesRoundTripOnDisk) {
+TEST(MidiFileIo, MissingFilesAndFoldersAreErrors) {
     cantivo::test::TempFolder folder;
     const MidiReadResult missing = ReadMidiFile(folder / "absent.mid");
     ASSERT_FALSE(missing.Ok());
     EXPECT_EQ(missing.error->offset, 0u);
     EXPECT_NE(missing.error->message.find("cannot open"), std::string::npos);
     EXPECT_FALSE(WriteMidiFile(folder / "no folder" / "x.mid", MidiFile{}));
-
-    MidiFile file;
-    file.tracks = {MidiTrack{{MakeNote(0, 0, 60, 100, 96)}, 96}};
-    ASSERT_TRUE(WriteMidiFile(folder / "one.mid", file));
-    const MidiReadResult back = ReadMidiFile(folder / "one.mid");
-    ASSERT_TRUE(back.Ok()) << back.error->Describe();
-    EXPECT_EQ(back.file, file);
+    // A file that is there is written and read back by the example piece's own test.
 }
 
 }  // namespace
