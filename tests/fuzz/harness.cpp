@@ -68,9 +68,9 @@ std::vector<HostEvent> TakeHostEvents(InputReader& input, std::size_t limit) {
 
 void AppendHostEvents(std::span<const HostEvent> events, std::vector<std::uint8_t>& bytes) {
     for (const HostEvent& event : events) {
-        const auto known = std::find(std::begin(kSelectedTypes), std::end(kSelectedTypes), event.type);
-        const auto index = known - std::begin(kSelectedTypes);
-        bytes.push_back(static_cast<std::uint8_t>(known == std::end(kSelectedTypes) ? event.type : index));
+        const std::int32_t type = event.type;  // a packed field: read, never bound
+        const auto known = std::find(std::begin(kSelectedTypes), std::end(kSelectedTypes), type);
+        bytes.push_back(static_cast<std::uint8_t>(known == std::end(kSelectedTypes) ? type : known - kSelectedTypes));
         const auto* raw = reinterpret_cast<const std::uint8_t*>(&event);
         bytes.insert(bytes.end(), raw, raw + sizeof event);
     }
