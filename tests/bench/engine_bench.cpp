@@ -10,6 +10,7 @@
 #include "options/options_settings.h"
 #include "platform/message_box.h"
 #include "tests/support/host_doubles.h"
+#include "tests/support/owned_filter.h"
 #include "tests/support/records.h"
 #include "tests/support/temp_folder.h"
 
@@ -67,13 +68,10 @@ struct ConnectedFilter {
         filter->Connect(&host);
         g_Options = {11, 100, 0, 1, 2, 1, 2, 1, 2, 1, 5, 1, 5};
     }
-    ~ConnectedFilter() {
-        filter->Disconnect();
-        filter->Release();
-    }
+    ~ConnectedFilter() { filter->Disconnect(); }
     TempFolder folder;
     TestHost host;
-    CMFCMidiFilter* filter = new CMFCMidiFilter;
+    OwnedFilter filter = NewFilter();
 };
 
 void Run(benchmark::State& state, bool bypass) {

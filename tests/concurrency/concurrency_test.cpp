@@ -8,14 +8,13 @@
 #include <atomic>
 #include <cstring>
 #include <memory>
-#include <string>
 #include <thread>
-#include <utility>
 
 #include "engine/error_code.h"
 #include "engine/rule_slot.h"
 #include "styles/style_loader.h"
 #include "tests/support/event_bytes.h"
+#include "tests/support/lock_probe.h"
 #include "tests/support/plugin_folder_filter.h"
 #include "tests/support/records.h"
 #include "tools/host/event_queue.h"
@@ -87,16 +86,6 @@ TEST_F(Concurrency, RunsSeeOneWholeStyleWhileStylesLoadAndUntilTheStateIsRelease
     EXPECT_TRUE(messages.messages.empty());
 }
 
-// Whether another thread could take the lock now.
-bool FreeToOthers(platform::CriticalSection& lock) {
-    bool free = false;
-    std::thread([&] {
-        free = lock.TryEnter();
-        if (free) lock.Leave();
-    }).join();
-    return free;
-}
-
 // A rule module that looks at the filter's lock each time it runs.
 class LockProbeModule final : public RuleModuleLoader, public LoadedRuleModule {
 public:
@@ -109,7 +98,7 @@ public:
 private:
     static std::int32_t Probe(HWND, void*, HGLOBAL*, std::int32_t*, std::int32_t*, SettingsRegion*, void*,
                               std::uint16_t, std::uint16_t, std::uint16_t, std::uint8_t) {
-        lockFree.push_back(FreeToOthers(filter->m_csLock));
+        lockFree.push_back(LockIsFree(filter->m_csLock));
         return 1;
     }
 };
@@ -128,37 +117,6 @@ TEST_F(Concurrency, ARunHoldsTheLockWhileEachModuleRuns) {
     Run(input);
     EXPECT_EQ(GetErrorCode(), kNoError);
     EXPECT_EQ(LockProbeModule::lockFree, (std::vector<bool>{false, false}));
-}
-
-// A page that looks at the filter's lock each time the loader calls it.
-class LockProbeView final : public StyleView {
-public:
-    explicit LockProbeView(CMFCMidiFilter& filter) : filter_(filter) {}
-    void ShowInitialValues() override { Note("initial values"); }
-    void ShowStyleInformation(const StyleFileHeader&, bool) override { Note("style information"); }
-    void ShowRows() override { Note("rows"); }
-    void BindRegulatorAxes() override { Note("axes"); }
-    void RedrawRegulators() override { Note("redraw"); }
-    void EnableOkButton(bool) override { Note("ok button"); }
-    void MarkDirty() override { Note("dirty"); }
-
-    // Each call, with whether another thread could have taken the lock.
-    std::vector<std::pair<std::string, bool>> calls;
-
-private:
-    void Note(const char* call) { calls.emplace_back(call, FreeToOthers(filter_.m_csLock)); }
-    CMFCMidiFilter& filter_;
-};
-
-TEST_F(Concurrency, ALoadHoldsTheLockUntilTheSlotsAreFilled) {
-    LockProbeView view(*filter);
-    std::strcpy(filter->m_szStyleFolder, kStyles[0].folder);
-    std::strcpy(filter->m_szStyleName, kStyles[0].name);
-    ASSERT_TRUE(LoadStyle(*filter, &view, true, false));
-    const std::vector<std::pair<std::string, bool>> expected = {
-        {"initial values", false}, {"style information", false}, {"rows", false}, {"axes", false},
-        {"redraw", true},          {"ok button", true},          {"dirty", true}};
-    EXPECT_EQ(view.calls, expected);
 }
 
 }  // namespace

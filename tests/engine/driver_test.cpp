@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "engine/error_code.h"
+#include "tests/support/event_bytes.h"
 #include "tests/support/filter_fixture.h"
 #include "tests/support/records.h"
 
@@ -22,9 +23,7 @@ std::vector<HostEvent> MixedInput() {
 TEST_F(Driver, BypassCopiesTheInputEventForEventAndRunsNoStage) {
     ASSERT_EQ(filter->m_bBypass, 1u);
     const auto input = MixedInput();
-    const auto output = Run(input);
-    ASSERT_EQ(output.size(), input.size());
-    for (std::size_t i = 0; i < input.size(); ++i) EXPECT_TRUE(SameEvent(output[i], input[i])) << i;
+    EXPECT_EQ(Bytes(Run(input)), Bytes(input));
     EXPECT_EQ(filter->m_hEvents, nullptr);
 }
 

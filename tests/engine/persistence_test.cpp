@@ -131,24 +131,28 @@ TEST_F(Persistence, LoadIntoADirtyFilterReadsNothing) {
               (std::tuple{0, 0u, 0, 0u, 1u}));
 }
 
-// A stream that ends early or fails keeps the fields before the failing one
+// A stream that ends early or fails at any field keeps the fields before it
 // and no part of it, and rebuilds nothing.
 TEST_F(Persistence, CutShortOrFailingStreamStopsAtItsField) {
     const auto saved = Saved();
+    const auto fields = PersistedFields(*filter);
     enum Breakage { kCut, kShortRead, kFailingRead };
-    const std::pair<Breakage, std::size_t> cases[] = {{kCut, 520}, {kShortRead, 556}, {kFailingRead, 556}};
-    for (const auto& [breakage, kept] : cases) {
-        SCOPED_TRACE(breakage);
-        OwnedFilter fresh = NewFilter();
-        fresh->m_pWindowlessView = &windowless;
-        const auto before = PersistedBytes(*fresh);
-        FailingStream stream(breakage == kCut ? std::vector<std::uint8_t>(saved.begin(), saved.begin() + 520) : saved);
-        if (breakage != kCut) (breakage == kShortRead ? stream.shortReadAt : stream.failReadAt) = 3;  // m_Initial
-        EXPECT_EQ(fresh->Load(&stream), E_FAIL);
-        const auto after = PersistedBytes(*fresh);
-        EXPECT_TRUE(std::equal(after.begin(), after.begin() + kept, saved.begin()));
-        EXPECT_TRUE(std::equal(after.begin() + kept, after.end(), before.begin() + kept));
-        EXPECT_EQ((std::tuple{windowless.reloads, +fresh->m_bLoaded, +fresh->m_bBypass}), (std::tuple{0, 0u, 1u}));
+    std::size_t kept = 0;
+    for (int field = 0; field < static_cast<int>(fields.size()); kept += fields[field++].size()) {
+        for (const Breakage breakage : {kCut, kShortRead, kFailingRead}) {
+            SCOPED_TRACE("breakage " + std::to_string(breakage) + " at field " + std::to_string(field));
+            OwnedFilter fresh = NewFilter();
+            fresh->m_pWindowlessView = &windowless;
+            fresh->m_bBypass = 0;
+            const auto before = PersistedBytes(*fresh);
+            FailingStream stream(breakage == kCut ? std::vector<std::uint8_t>(saved.begin(), saved.begin() + kept) : saved);
+            if (breakage != kCut) (breakage == kShortRead ? stream.shortReadAt : stream.failReadAt) = field;
+            EXPECT_EQ(fresh->Load(&stream), E_FAIL);
+            const auto after = PersistedBytes(*fresh);
+            EXPECT_TRUE(std::equal(after.begin(), after.begin() + kept, saved.begin()));
+            EXPECT_TRUE(std::equal(after.begin() + kept, after.end(), before.begin() + kept));
+            EXPECT_EQ((std::tuple{windowless.reloads, +fresh->m_bLoaded, +fresh->m_bBypass}), (std::tuple{0, 0u, 0u}));
+        }
     }
 }
 

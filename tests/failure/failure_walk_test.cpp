@@ -1,22 +1,18 @@
 // Every call that can fail, failed in turn: each movable-memory call and each
-// host queue read of a processing run, each stream read of a settings load and
-// each slot allocation of a style load. After each failure the error code is
-// the one the failure gives, every input event comes out exactly once, the
-// state is whole, and the sanitizers see no leak.
+// host queue read of a processing run, and each slot allocation of a style
+// load. After each failure the error code is the one the failure gives, every
+// input event comes out exactly once, the state is whole, and the sanitizers
+// see no leak.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
 #include <climits>
-#include <cstring>
 #include <new>
-#include <span>
 
 #include "engine/error_code.h"
-#include "engine/persisted_settings.h"
 #include "platform/posix/movable_failures.h"
 #include "tests/support/event_bytes.h"
-#include "tests/support/host_doubles.h"
 #include "tests/support/plugin_folder_filter.h"
 #include "tests/support/records.h"
 
@@ -120,43 +116,6 @@ TEST_F(FailureWalk, EachHostQueueReadOfARun) {
         }
         EXPECT_EQ(result, S_OK);
         ExpectRunOutcome(out.events, {kErrInternalMfx});
-    }
-}
-
-TEST_F(FailureWalk, EachStreamReadOfASettingsLoad) {
-    const OwnedFilter source = NewFilter();
-    std::strcpy(source->m_szStyleFolder, "Jazz");
-    std::strcpy(source->m_szStyleName, "Swing");
-    source->m_Params.wVariableDepth = 150;
-    std::fill(std::begin(source->m_abMuted), std::end(source->m_abMuted), 0u);
-    FailingStream saved;
-    ASSERT_EQ(source->Save(&saved, 1), S_OK);
-
-    const auto fields = PersistedFields(*filter);
-    for (int n = 0; n < static_cast<int>(fields.size()); ++n) {
-        SCOPED_TRACE("failing read " + std::to_string(n));
-        filter->m_bDirty = 0;
-        const auto before = PersistedFields(std::as_const(*filter));
-        std::vector<std::vector<std::uint8_t>> was;
-        for (const auto field : before) was.emplace_back(field.begin(), field.end());
-        const std::uint8_t* slotData = filter->m_aSlots[0].pData;
-        const std::uint32_t bypass = filter->m_bBypass;
-
-        FailingStream stream(saved.bytes);
-        stream.failReadAt = n;
-        EXPECT_EQ(filter->Load(&stream), E_FAIL);
-        const auto sourceFields = PersistedFields(std::as_const(*source));
-        for (int k = 0; k < static_cast<int>(fields.size()); ++k) {
-            const auto now = PersistedFields(std::as_const(*filter))[k];
-            const std::vector<std::uint8_t> expected =
-                k < n ? std::vector<std::uint8_t>(sourceFields[k].begin(), sourceFields[k].end()) : was[k];
-            EXPECT_EQ(std::vector<std::uint8_t>(now.begin(), now.end()), expected) << "field " << k;
-        }
-        const std::uint8_t* const slotDataNow = filter->m_aSlots[0].pData;  // a packed field: read, never bound
-        EXPECT_EQ(slotDataNow, slotData);                                       // the style is not reloaded
-        EXPECT_EQ(filter->m_bBypass, bypass);
-        // What was taken is given back: the names and settings of the first load.
-        for (int k = 0; k < n; ++k) std::copy(was[k].begin(), was[k].end(), fields[k].begin());
     }
 }
 

@@ -3,10 +3,7 @@
 #include <cstdint>
 
 #include "styles/style_loader.h"
-#include "tests/fuzz/bundled_styles.h"
-#include "tests/fuzz/harness_filter.h"
-#include "tests/fuzz/host_event_input.h"
-#include "tests/fuzz/resident_rule_modules.h"
+#include "tests/fuzz/harness.h"
 
 using namespace cantivo;
 

@@ -1,5 +1,6 @@
 // A MIDI file read, handed through a host's queue and back, and written: what
 // is written must read back, and writing it again must give the same bytes.
+// A refused file is refused at an offset inside it; a read one reads back the same.
 #include <cstdint>
 #include <cstdlib>
 
@@ -11,7 +12,12 @@ using namespace cantivo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const midi::MidiReadResult read = midi::ReadMidi({data, size});
-    if (!read.Ok()) return 0;
+    if (!read.Ok()) {
+        if (read.error->offset > size) std::abort();  // a refusal names a place inside the file
+        return 0;
+    }
+    const midi::MidiReadResult reread = midi::ReadMidi(midi::WriteMidi(read.file));
+    if (!reread.Ok() || reread.file != read.file) std::abort();
     midi::MidiFile file = read.file;
     for (midi::MidiTrack& track : file.tracks) track = midi::FromHostEvents(track, midi::ToHostEvents(track));
 

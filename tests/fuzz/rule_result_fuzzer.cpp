@@ -6,9 +6,7 @@
 #include <cstring>
 
 #include "engine/rule_slot.h"
-#include "tests/fuzz/harness_filter.h"
-#include "tests/fuzz/host_event_input.h"
-#include "tests/fuzz/resident_rule_modules.h"
+#include "tests/fuzz/harness.h"
 
 using namespace cantivo;
 

@@ -10,10 +10,7 @@
 #include "midi/midi_writer.h"
 #include "platform/files.h"
 #include "styles/style_file.h"
-#include "tests/fuzz/bundled_styles.h"
-#include "tests/fuzz/harness_filter.h"
-#include "tests/fuzz/host_event_input.h"
-#include "tests/fuzz/resident_rule_modules.h"
+#include "tests/fuzz/harness.h"
 #include "tools/host/memory_stream.h"
 #include "tools/make_example/example_piece.h"
 
@@ -26,16 +23,6 @@ using Bytes = std::vector<std::uint8_t>;
 void Write(const std::filesystem::path& folder, const std::string& name, const Bytes& bytes) {
     std::filesystem::create_directories(folder);
     if (!platform::WriteWholeFile((folder / name).string(), bytes)) throw std::runtime_error("cannot write " + name);
-}
-
-std::vector<Bytes> MidiSeeds() {
-    midi::MidiFile small;
-    small.format = 0;
-    small.tracks.resize(1);
-    small.tracks[0].events = {midi::MakeMeta(0, midi::kMetaTempo, {0x07, 0xA1, 0x20}), midi::MakeNote(0, 0, 60, 90, 240),
-                              midi::MakeController(120, 0, 64, 127), midi::MakePitchWheel(240, 0, -4096),
-                              midi::MakeSysEx(300, {0x7E, 0x7F, 0x09, 0x01, 0xF7}), midi::MakeNote(480, 1, 62, 0, 0)};
-    return {midi::WriteMidi(small), midi::WriteMidi(example::ComposeExample())};
 }
 
 std::vector<Bytes> StyleSeeds() {
@@ -93,8 +80,11 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path folder = argv[1];
     const std::pair<const char*, std::vector<Bytes>> corpora[] = {
-        {"midi_file", MidiSeeds()},     {"style_file", StyleSeeds()},           {"stream", StreamSeeds()},
-        {"host_events", HostEventSeeds()}, {"rule_result", RuleResultSeeds()},
+        {"midi_file", {midi::WriteMidi(example::ComposeExample())}},
+        {"style_file", StyleSeeds()},
+        {"stream", StreamSeeds()},
+        {"host_events", HostEventSeeds()},
+        {"rule_result", RuleResultSeeds()},
     };
     for (const auto& [target, seeds] : corpora) {
         for (std::size_t k = 0; k < seeds.size(); ++k) Write(folder / target, "seed" + std::to_string(k), seeds[k]);

@@ -9,9 +9,7 @@
 #include "engine/persisted_settings.h"
 #include "styles/style_file.h"
 #include "styles/style_loader.h"
-#include "tests/fuzz/bundled_styles.h"
-#include "tests/fuzz/harness_filter.h"
-#include "tests/fuzz/resident_rule_modules.h"
+#include "tests/fuzz/harness.h"
 #include "tools/host/memory_stream.h"
 
 using namespace cantivo;

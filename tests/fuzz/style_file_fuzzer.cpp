@@ -6,8 +6,7 @@
 
 #include "styles/style_file.h"
 #include "styles/style_loader.h"
-#include "tests/fuzz/harness_filter.h"
-#include "tests/fuzz/resident_rule_modules.h"
+#include "tests/fuzz/harness.h"
 
 using namespace cantivo;
 

@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 #include "midi/midi_file_io.h"
 #include "midi/midi_reader.h"
-#include "midi/midi_writer.h"
 #include "tests/midi/smf_bytes.h"
 #include "tests/support/temp_folder.h"
 
 namespace cantivo::midi::test {
 namespace {
-
-constexpr std::size_t kFirstBody = 22;
 
 struct Malformed {
     const char* name;
@@ -80,61 +76,14 @@ TEST(MidiReaderErrors, NameTheOffsetWhereReadingStopped) {
     }
 }
 
-TEST(MidiFileIo, MissingFilesAreErrorsAndFilesRoundTripOnDisk) {
+TEST(MidiFileIo, MissingFilesAndFoldersAreErrors) {
     cantivo::test::TempFolder folder;
     const MidiReadResult missing = ReadMidiFile(folder / "absent.mid");
     ASSERT_FALSE(missing.Ok());
     EXPECT_EQ(missing.error->offset, 0u);
     EXPECT_NE(missing.error->message.find("cannot open"), std::string::npos);
     EXPECT_FALSE(WriteMidiFile(folder / "no folder" / "x.mid", MidiFile{}));
-
-    MidiFile file;
-    file.tracks = {MidiTrack{{MakeNote(0, 0, 60, 100, 96)}, 96}};
-    ASSERT_TRUE(WriteMidiFile(folder / "one.mid", file));
-    const MidiReadResult back = ReadMidiFile(folder / "one.mid");
-    ASSERT_TRUE(back.Ok()) << back.error->Describe();
-    EXPECT_EQ(back.file, file);
-}
-
-// Mutated and cut copies of a valid file: each is either read or refused
-// with an offset inside the file, and whatever is read writes back to a file
-// that reads the same again.
-TEST(MidiReaderErrors, MutatedFilesAreReadOrRefusedNeverCrash) {
-    MidiFile source;
-    source.format = 1;
-    MidiTrack track;
-    track.events = {MakeMeta(0, kMetaTrackName, {'t'}), MakeSysEx(0, {1, 2, 0xF7}), MakeChannelMessage(0, 0xC1, {9}),
-                    MakeNote(0, 1, 60, 90, 100), MakeController(10, 1, 7, 80), MakePitchWheel(20, 1, -300),
-                    MakeNote(40, 1, 60, 80, 30), MakeChannelMessage(50, 0xD1, {33}), MakeNote(60, 2, 64, 70, 200)};
-    track.endTime = 300;
-    source.tracks = {track, track};
-    const Bytes valid = WriteMidi(source);
-
-    std::mt19937 random(20240611);
-    int read = 0;
-    for (int round = 0; round < 3000; ++round) {
-        Bytes bytes = valid;
-        const int mutations = 1 + static_cast<int>(random() % 4);
-        for (int m = 0; m < mutations && !bytes.empty(); ++m) {
-            const std::size_t at = random() % bytes.size();
-            switch (random() % 4) {
-                case 0: bytes[at] = static_cast<std::uint8_t>(random()); break;
-                case 1: bytes[at] ^= static_cast<std::uint8_t>(1u << (random() % 8)); break;
-                case 2: bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(at)); break;
-                default: bytes.resize(at + 1); break;
-            }
-        }
-        const MidiReadResult result = ReadMidi(bytes);
-        if (!result.Ok()) {
-            EXPECT_LE(result.error->offset, bytes.size());
-            continue;
-        }
-        ++read;
-        const MidiReadResult again = ReadMidi(WriteMidi(result.file));
-        ASSERT_TRUE(again.Ok()) << again.error->Describe();
-        EXPECT_EQ(again.file, result.file) << "round " << round;
-    }
-    EXPECT_GT(read, 0);  // some mutations keep the file readable, so the rewrite was exercised
+    // A file that is there is written and read back by the example piece's own test.
 }
 
 }  // namespace

@@ -8,8 +8,6 @@
 namespace cantivo::midi::test {
 namespace {
 
-constexpr std::size_t kFirstBody = 22;  // header 14, chunk header 8
-
 MidiReadResult Read(const Bytes& bytes) {
     MidiReadResult result = ReadMidi(bytes);
     EXPECT_TRUE(result.Ok()) << result.error->Describe();

@@ -9,6 +9,9 @@ namespace cantivo::midi::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// Where the first track's body starts: the header's 14 bytes, a chunk header's 8.
+constexpr std::size_t kFirstBody = 22;
+
 // Delta 0, End of Track.
 inline const Bytes kEndOfTrack = {0x00, 0xFF, 0x2F, 0x00};
 

@@ -14,10 +14,6 @@ using platform::RegistryRoot;
 
 using Options = test::OptionsRegistryTest;
 
-TEST_F(Options, StartValuesTurnEveryThinningOff) {
-    EXPECT_EQ(OptionsSettings{}, (OptionsSettings{11, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-}
-
 TEST_F(Options, EmptyRegistryGivesTheDefaultsAndCreatesTheKey) {
     LoadOptionsSettings();
     EXPECT_EQ(g_Options, (OptionsSettings{11, 50, 0, 1, 2, 1, 2, 1, 2, 1, 5, 1, 5}));

@@ -42,7 +42,7 @@ TEST(StyleFile, WrittenFileReadsBackFieldForField) {
     for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(fields(read.slots[i]), fields(written.slots[i])) << i;
 }
 
-TEST(StyleFile, HeaderLengthMagicsAndChecksumAreChecked) {
+TEST(StyleFile, MalformedHeadersAndSlotListsAreRefusedWithTheirFault) {
     const std::size_t checksum = kHeaderOffset + 705;
     const auto lengthOf = [](std::uint16_t length) {
         return [length](std::vector<std::uint8_t>& b) { std::memcpy(b.data() + kHeaderLengthOffset, &length, 2); };
@@ -56,6 +56,10 @@ TEST(StyleFile, HeaderLengthMagicsAndChecksumAreChecked) {
         {[&](auto& b) { b[kHeaderOffset + 3] = 'X', b[checksum] += 'X' - 'T'; }, StyleFileFault::kHeaderMagic},
         {[&](auto& b) { ++b[checksum]; }, StyleFileFault::kChecksum},
         {[&](auto& b) { --b[checksum]; }, StyleFileFault::kChecksum},
+        // The first slot's label length, then its data length, below zero.
+        {[](auto& b) { PutI16(b, kSlotListOffset, -1); }, StyleFileFault::kLabelLength},
+        {[](auto& b) { PutI16(b, kSlotListOffset + 2 + 10 + 2, -3); }, StyleFileFault::kDataLength},
+        {[](auto& b) { b[kSlotCountOffset] = 4; }, StyleFileFault::kTruncated},  // one slot more than the list holds
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         auto bytes = WriteStyleFile(SampleStyle());
@@ -104,7 +108,7 @@ TEST(StyleFile, EveryCutShortFileIsRefusedAndLeavesTheCallersStyleAlone) {
     EXPECT_EQ(Read(longer), StyleFileFault::kNone);
 }
 
-TEST(StyleFile, MalformedSlotListsAreRefused) {
+TEST(StyleFile, SlotCountAndLabelLengthHaveTheirLimits) {
     StyleFile style = SampleStyle();
     style.slots.assign(65, Slot("x", 1, {}));
     EXPECT_EQ(Read(WriteStyleFile(style)), StyleFileFault::kSlotCount);
@@ -116,18 +120,6 @@ TEST(StyleFile, MalformedSlotListsAreRefused) {
     EXPECT_EQ(Read(WriteStyleFile(style)), StyleFileFault::kLabelLength);
     style.slots[1].label = std::string(63, 'L');
     EXPECT_EQ(Read(WriteStyleFile(style)), StyleFileFault::kNone);
-
-    auto bytes = WriteStyleFile(SampleStyle());
-    PutI16(bytes, kSlotListOffset, -1);  // the first slot's label length
-    EXPECT_EQ(Read(bytes), StyleFileFault::kLabelLength);
-
-    bytes = WriteStyleFile(SampleStyle());
-    PutI16(bytes, kSlotListOffset + 2 + 10 + 2, -3);  // the first slot's data length
-    EXPECT_EQ(Read(bytes), StyleFileFault::kDataLength);
-
-    bytes = WriteStyleFile(SampleStyle());
-    bytes[kSlotCountOffset] = 4;  // one slot more than the list holds
-    EXPECT_EQ(Read(bytes), StyleFileFault::kTruncated);
 }
 
 TEST(StyleFile, WriterRefusesLengthsARecordCannotHold) {

@@ -75,14 +75,8 @@ TEST_F(Requirements, EachControlInTurnWithItsText) {
         {1117, "Trills"},     {1118, "0123456789abcdef"},
     };
     EXPECT_EQ(StyleRequirementTexts(header_), expected);
-}
-
-TEST_F(Requirements, TimeBaseZeroIsIndifferent) {
-    header_.nTimeBase = 0;
-    const auto texts = StyleRequirementTexts(header_);
-    const auto timeBase = std::find_if(texts.begin(), texts.end(), [](const auto& t) { return t.first == 1112; });
-    ASSERT_NE(timeBase, texts.end());
-    EXPECT_EQ(timeBase->second, "Indifferent");
+    header_.nTimeBase = 0;  // any time base will do
+    EXPECT_EQ(StyleRequirementTexts(header_)[7], (std::pair<int, std::string>{1112, "Indifferent"}));
 }
 
 struct DescriptionCase {
