@@ -63,9 +63,9 @@ public:
         const std::int32_t w = r.WheelValue();
         const std::int32_t value = Select(r.IsWheel(), w, std::int32_t{r.Data(1)});
         const std::int32_t last = state.last;
-        const bool far = std::abs(value - last) >= state.threshold;
-        const bool modulationKept = (far | (value == 0)) & (value != last);
-        bool keep = (state.modulationRule & modulationKept) | (!state.modulationRule & far);
+        const bool distant = std::abs(value - last) >= state.threshold;
+        const bool modulationKept = (distant | (value == 0)) & (value != last);
+        bool keep = (state.modulationRule & modulationKept) | (!state.modulationRule & distant);
         const bool small = state.wheelRule & ((w == 0) | (std::abs(w) < state.threshold));
         keep = (small & (last != 0)) | (!small & keep);
         state.last = Select(keep, Select(small, 0, value), last);
