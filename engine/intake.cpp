@@ -42,7 +42,7 @@ void CMFCMidiFilter::IntakeEvents(IHostEventQueue* input, IHostEventQueue* outpu
         const auto last = static_cast<std::size_t>(m_nIntakeUsed) / sizeof(EventRecord);
         record.Store(records[last]);
         m_nIntakeUsed += sizeof(EventRecord);
-        sorter.Appended(records, last, OrderKey(records[last]));
+        sorter.Appended(records, last, OrderKey(record.Time(), record.Kind(), record.Data(0)));
         return true;
     };
     const std::uint8_t markerController = g_Options.Ctrl;
