@@ -51,8 +51,8 @@ public:
 
     // Whether `r` stays. Tempo, expression and pan stay when far enough from
     // the last kept value; modulation too, and a return to 0 unless 0 is the
-    // last kept; small bends collapse to centre. Bitwise tests and selects
-    // rather than jumps, since the kinds come in no pattern.
+    // last kept; small bends collapse to centre. The kind comes by tables and
+    // selects rather than jumps.
     bool Keep(PackedRecord& r) {
         const std::uint8_t number = r.Data(0);
         const std::uint32_t high = r.Kind() >> 4;
@@ -60,17 +60,21 @@ public:
         kind = Select((r.Kind() == kMetaKind) & (number == kTempoRecord), std::uint32_t{kTempoKind}, kind);
         KindState& state = kinds_[kind];
 
-        const std::int32_t w = r.WheelValue();
-        const std::int32_t value = Select(r.IsWheel(), w, std::int32_t{r.Data(1)});
         const std::int32_t last = state.last;
-        const bool distant = std::abs(value - last) >= state.threshold;
-        const bool modulationKept = (distant | (value == 0)) & (value != last);
-        bool keep = (state.modulationRule & modulationKept) | (!state.modulationRule & distant);
-        const bool small = state.wheelRule & ((w == 0) | (std::abs(w) < state.threshold));
-        keep = (small & (last != 0)) | (!small & keep);
-        state.last = Select(keep, Select(small, 0, value), last);
-        r.CentreWheelIf(small & keep & (w != 0));
-        return keep;
+        std::int32_t value = r.Data(1);
+        if (state.wheelRule) {
+            value = r.WheelValue();
+            if ((value == 0) | (std::abs(value) < state.threshold)) {
+                if (last == 0) return false;
+                r.CentreWheelIf(value != 0);
+                state.last = 0;
+                return true;
+            }
+        }
+        const bool tooClose = std::abs(value - last) < state.threshold;
+        if (state.modulationRule ? ((value != 0) & tooClose) | (value == last) : tooClose) return false;
+        state.last = value;
+        return true;
     }
 
 private:
