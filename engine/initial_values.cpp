@@ -73,7 +73,7 @@ std::int32_t ChangeRecords(EventRecord* records, std::int32_t bytesInUse, const 
         const bool fixedExpression = role.expression & fixExpression;
         const bool fixedPan = role.pan & fixPan;
         r.SetDataIf(atStart & (fixedExpression | fixedPan), 1, Select(fixedExpression, expressionValue, panValue));
-        const bool goes = (!atStart & (fixedExpression | fixedPan)) | (r.IsWheel() & dropWheel) |
+        const bool goes = ((!atStart) & (fixedExpression | fixedPan)) | (r.IsWheel() & dropWheel) |
                           (role.modulation & dropModulation);
         return !goes;
     });
