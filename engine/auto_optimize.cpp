@@ -25,7 +25,6 @@ struct KindState {
     std::int32_t threshold = std::numeric_limits<std::int32_t>::min();
     std::int32_t last = kNoValueYet;
     bool modulationRule = false;
-    bool wheelRule = false;
 };
 
 class Thinner {
@@ -37,16 +36,15 @@ public:
             if (!kinds[k]->on) continue;
             kinds_[k].threshold = kinds[k]->threshold;
             kinds_[k].modulationRule = k == kModulationKind;
-            kinds_[k].wheelRule = k == kWheelKind;
         }
+        wheelOn_ = settings.wheel.on;
         // By controller number, then by the status byte's high half for the
-        // rest. The first rule that matches wins: expression before
-        // modulation and pan.
+        // rest, wheels aside. The first rule that matches wins: expression
+        // before modulation and pan.
         std::fill(std::begin(kindOf_), std::end(kindOf_), static_cast<std::uint8_t>(kUnthinned));
         kindOf_[kPanController] = kPanKind;
         kindOf_[kModulationController] = kModulationKind;
         kindOf_[settings.expressionController] = kExpressionKind;
-        kindOf_[kOtherStatus + 0xE] = kWheelKind;
     }
 
     // Whether `r` stays. Tempo, expression and pan stay when far enough from
@@ -54,31 +52,37 @@ public:
     // last kept; small bends collapse to centre. The kind comes by tables and
     // selects rather than jumps.
     bool Keep(PackedRecord& r) {
+        // Known from the record alone, so that a wrong guess here is found out early.
+        if (r.IsWheel() & wheelOn_) return KeepWheel(r, kinds_[kWheelKind]);
         const std::uint8_t number = r.Data(0);
         const std::uint32_t high = r.Kind() >> 4;
         std::uint32_t kind = kindOf_[Select(r.IsController(), std::uint32_t{number}, kOtherStatus + high)];
         kind = Select((r.Kind() == kMetaKind) & (number == kTempoRecord), std::uint32_t{kTempoKind}, kind);
         KindState& state = kinds_[kind];
 
-        const std::int32_t last = state.last;
-        std::int32_t value = r.Data(1);
-        if (state.wheelRule) {
-            value = r.WheelValue();
-            if ((value == 0) | (std::abs(value) < state.threshold)) {
-                if (last == 0) return false;
-                r.CentreWheelIf(value != 0);
-                state.last = 0;
-                return true;
-            }
-        }
-        const bool tooClose = std::abs(value - last) < state.threshold;
-        if (state.modulationRule ? ((value != 0) & tooClose) | (value == last) : tooClose) return false;
+        const std::int32_t value = r.Data(1);
+        const bool tooClose = std::abs(value - state.last) < state.threshold;
+        if (state.modulationRule ? ((value != 0) & tooClose) | (value == state.last) : tooClose) return false;
         state.last = value;
         return true;
     }
 
 private:
+    static bool KeepWheel(PackedRecord& r, KindState& state) {
+        const std::int32_t w = r.WheelValue();
+        if ((w == 0) | (std::abs(w) < state.threshold)) {
+            if (state.last == 0) return false;
+            r.CentreWheelIf(w != 0);
+            state.last = 0;
+            return true;
+        }
+        if (std::abs(w - state.last) < state.threshold) return false;
+        state.last = w;
+        return true;
+    }
+
     static constexpr std::uint32_t kOtherStatus = 256;
+    bool wheelOn_ = false;
     KindState kinds_[kKindCount];
     std::uint8_t kindOf_[kOtherStatus + 16];
 };
