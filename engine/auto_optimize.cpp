@@ -1,6 +1,9 @@
 #include "engine/auto_optimize.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <limits>
 
 #include "engine/initial_values.h"
 #include "engine/midi_filter.h"
@@ -14,61 +17,82 @@ namespace {
 // Nothing kept yet: the first record of each kind always stays.
 constexpr std::int32_t kNoValueYet = 10000;
 
-// Tempo, expression and pan: kept when far enough from the last kept value.
-bool KeepByDistance(std::int32_t value, std::int32_t& last, std::int32_t threshold) {
-    if (std::abs(value - last) < threshold) return false;
-    last = value;
-    return true;
-}
+enum ThinnedKind { kTempoKind, kExpressionKind, kWheelKind, kModulationKind, kPanKind, kUnthinned, kKindCount };
 
-// A return to 0 is kept unless 0 is already the last value kept.
-bool KeepModulation(std::int32_t value, std::int32_t& last, std::int32_t threshold) {
-    if ((value != 0 && std::abs(value - last) < threshold) || value == last) return false;
-    last = value;
-    return true;
-}
+// The last value kept of one kind and how the next is judged. A kind that is
+// off keeps every record: its smallest change is one no distance falls below.
+struct KindState {
+    std::int32_t threshold = std::numeric_limits<std::int32_t>::min();
+    std::int32_t last = kNoValueYet;
+    bool modulationRule = false;
+};
 
-// Small bends collapse to centre.
-bool KeepWheel(EventRecord& r, std::int32_t& last, std::int32_t threshold) {
-    const std::int32_t w = WheelValue(r);
-    if (w == 0 || std::abs(w) < threshold) {
-        if (last == 0) return false;
-        if (w != 0) SetWheelValue(r, 0);
-        last = 0;
+class Thinner {
+public:
+    explicit Thinner(const ThinningSettings& settings) {
+        const ThinningKind* kinds[] = {&settings.tempo, &settings.expression, &settings.wheel, &settings.modulation,
+                                       &settings.pan};
+        for (int k = 0; k < kUnthinned; ++k) {
+            if (!kinds[k]->on) continue;
+            kinds_[k].threshold = kinds[k]->threshold;
+            kinds_[k].modulationRule = k == kModulationKind;
+        }
+        wheelOn_ = settings.wheel.on;
+        // By controller number, then by the status byte's high half for the
+        // rest, wheels aside. The first rule that matches wins: expression
+        // before modulation and pan.
+        std::fill(std::begin(kindOf_), std::end(kindOf_), static_cast<std::uint8_t>(kUnthinned));
+        kindOf_[kPanController] = kPanKind;
+        kindOf_[kModulationController] = kModulationKind;
+        kindOf_[settings.expressionController] = kExpressionKind;
+    }
+
+    // Whether `r` stays. Tempo, expression and pan stay when far enough from
+    // the last kept value; modulation too, and a return to 0 unless 0 is the
+    // last kept; small bends collapse to centre. The kind comes by tables and
+    // selects rather than jumps.
+    bool Keep(PackedRecord& r) {
+        // Known from the record alone, so that a wrong guess here is found out early.
+        if (r.IsWheel() & wheelOn_) return KeepWheel(r, kinds_[kWheelKind]);
+        const std::uint8_t number = r.Data(0);
+        const std::uint32_t high = r.Kind() >> 4;
+        std::uint32_t kind = kindOf_[Select(r.IsController(), std::uint32_t{number}, kOtherStatus + high)];
+        kind = Select((r.Kind() == kMetaKind) & (number == kTempoRecord), std::uint32_t{kTempoKind}, kind);
+        KindState& state = kinds_[kind];
+
+        const std::int32_t value = r.Data(1);
+        const bool tooClose = std::abs(value - state.last) < state.threshold;
+        if (state.modulationRule ? ((value != 0) & tooClose) | (value == state.last) : tooClose) return false;
+        state.last = value;
         return true;
     }
-    return KeepByDistance(w, last, threshold);
-}
+
+private:
+    static bool KeepWheel(PackedRecord& r, KindState& state) {
+        const std::int32_t w = r.WheelValue();
+        if ((w == 0) | (std::abs(w) < state.threshold)) {
+            if (state.last == 0) return false;
+            r.CentreWheelIf(w != 0);
+            state.last = 0;
+            return true;
+        }
+        if (std::abs(w - state.last) < state.threshold) return false;
+        state.last = w;
+        return true;
+    }
+
+    static constexpr std::uint32_t kOtherStatus = 256;
+    bool wheelOn_ = false;
+    KindState kinds_[kKindCount];
+    std::uint8_t kindOf_[kOtherStatus + 16];
+};
 
 }  // namespace
 
 std::int32_t ThinRecords(EventRecord* records, std::int32_t bytesInUse, const ThinningSettings& settings) {
     if (!settings.AnyOn()) return bytesInUse;
-    std::int32_t lastTempo = kNoValueYet, lastExpression = kNoValueYet, lastWheel = kNoValueYet,
-                 lastModulation = kNoValueYet, lastPan = kNoValueYet;
-    bool removed = false;
-
-    const std::int32_t length = WalkLength(records, bytesInUse);
-    for (std::int32_t i = 0; i < length && !IsEndRecord(records[i]); ++i) {
-        EventRecord& r = records[i];
-        bool keep = true;
-        if (r.kind == kMetaKind && r.data[0] == kTempoRecord) {
-            if (settings.tempo.on) keep = KeepByDistance(r.data[1], lastTempo, settings.tempo.threshold);
-        } else if (IsControllerNumber(r, settings.expressionController)) {
-            if (settings.expression.on) keep = KeepByDistance(r.data[1], lastExpression, settings.expression.threshold);
-        } else if (IsWheel(r)) {
-            if (settings.wheel.on) keep = KeepWheel(r, lastWheel, settings.wheel.threshold);
-        } else if (IsControllerNumber(r, kModulationController)) {
-            if (settings.modulation.on) keep = KeepModulation(r.data[1], lastModulation, settings.modulation.threshold);
-        } else if (IsControllerNumber(r, kPanController)) {
-            if (settings.pan.on) keep = KeepByDistance(r.data[1], lastPan, settings.pan.threshold);
-        }
-        if (!keep) {
-            MarkDeleted(r);
-            removed = true;
-        }
-    }
-    return removed ? CompactRecords(records, bytesInUse) : bytesInUse;
+    Thinner thinner(settings);
+    return CompactingWalk(records, bytesInUse, [&](PackedRecord& r) { return thinner.Keep(r); });
 }
 
 void CMFCMidiFilter::AutoOptimize() {

@@ -63,26 +63,20 @@ void CMFCMidiFilter::NoteBlockWritten() {
     m_nBlockWritten = std::max(m_nBlockWritten, reached);
 }
 
-int CMFCMidiFilter::AppendRecord() {
-    if (static_cast<std::uint32_t>(m_nIntakeUsed) >= m_nIntakeCapacity) {
-        GlobalUnlock(m_hEvents);
-        // Eight bytes more than the step, as the block has always grown.
-        if (!ResizeEventBuffer(m_nIntakeCapacity + kEventBufferStep + 8)) {
-            m_pIntakeBase = nullptr;
-            return 1;
-        }
-        m_nIntakeCapacity += kEventBufferStep;
-        m_pIntakeBase = static_cast<std::uint8_t*>(GlobalLock(m_hEvents));
-        if (!m_pIntakeBase) {
-            FreeEventBuffer();
-            return 1;
-        }
+bool CMFCMidiFilter::GrowIntakeBuffer() {
+    GlobalUnlock(m_hEvents);
+    // Eight bytes more than the step, as the block has always grown.
+    if (!ResizeEventBuffer(m_nIntakeCapacity + kEventBufferStep + 8)) {
+        m_pIntakeBase = nullptr;
+        return false;
     }
-    auto& record = *reinterpret_cast<EventRecord*>(m_pIntakeBase + m_nIntakeUsed);
-    SetRecordTime(record, static_cast<std::uint32_t>(m_lPendingTime));
-    std::memcpy(&record.kind, m_abPending, static_cast<std::size_t>(m_nPendingLen));
-    m_nIntakeUsed += sizeof(EventRecord);
-    return 0;
+    m_nIntakeCapacity += kEventBufferStep;
+    m_pIntakeBase = static_cast<std::uint8_t*>(GlobalLock(m_hEvents));
+    if (!m_pIntakeBase) {
+        FreeEventBuffer();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace cantivo

@@ -8,20 +8,75 @@ namespace cantivo {
 
 namespace {
 
-// A controller at the start takes the fixed value; later ones go.
-void FixOrRemove(EventRecord& r, bool atStart, std::uint32_t keep, std::uint16_t value, bool& removed) {
-    if (atStart) {
-        if (keep == 0) r.data[1] = static_cast<std::uint8_t>(value);
-    } else if (keep == 0) {
-        MarkDeleted(r);
-        removed = true;
+// What the stage needs to know of one record; the first rule that matches
+// applies: note, expression, wheel, modulation, pan. Bitwise tests rather than
+// jumps: the kinds come in no pattern.
+struct RecordRole {
+    RecordRole(const PackedRecord& r, std::uint8_t expressionController) {
+        const bool controller = r.IsController();
+        const std::uint8_t number = r.Data(0);
+        note = r.IsNote();
+        expression = controller & (number == expressionController);
+        const bool other = controller & !expression;
+        modulation = other & (number == kModulationController);
+        pan = other & (number == kPanController);
+    }
+    bool note, expression, modulation, pan;
+};
+
+struct StartState {
+    bool expressionAtStart = false;
+    bool panAtStart = false;
+    std::uint8_t lastChannel = 0;
+
+    void Note(const PackedRecord& r, const RecordRole& role, bool atStart) {
+        lastChannel = Select(role.note, static_cast<std::uint8_t>(r.Data(3) & 0x0F), lastChannel);
+        expressionAtStart |= role.expression & atStart;
+        panAtStart |= role.pan & atStart;
+    }
+};
+
+// Every keep flag set: no record changes, so only the records at the start
+// (a run at the front of the sorted buffer) and the last note's channel count.
+void NoteUnchanged(const EventRecord* records, std::int32_t bytesInUse, std::uint8_t expressionController,
+                   std::uint32_t start, StartState& state) {
+    const std::int32_t count = bytesInUse / static_cast<std::int32_t>(sizeof(EventRecord));
+    std::int32_t i = 0;
+    for (; i < count; ++i) {
+        const PackedRecord r = PackedRecord::Load(records[i]);
+        if (r.IsEnd() || r.Time() > start) break;
+        state.Note(r, RecordRole(r, expressionController), true);
+    }
+    for (; i < count; ++i) {
+        const PackedRecord r = PackedRecord::Load(records[i]);
+        if (r.IsEnd()) break;
+        state.lastChannel = Select(r.IsNote(), static_cast<std::uint8_t>(r.Data(3) & 0x0F), state.lastChannel);
     }
 }
 
-void RemoveUnlessKept(EventRecord& r, std::uint32_t keep, bool& removed) {
-    if (keep != 0) return;
-    MarkDeleted(r);
-    removed = true;
+// A controller at the start takes the fixed value; later ones go.
+std::int32_t ChangeRecords(EventRecord* records, std::int32_t bytesInUse, const InitialValues& initial,
+                           std::uint8_t expressionController, std::uint32_t start, StartState& state) {
+    const bool fixVelocity = initial.bKeepVelocity == 0;
+    const bool fixExpression = initial.bKeepExpression == 0;
+    const bool fixPan = initial.bKeepPan == 0;
+    const bool dropWheel = initial.bKeepWheel == 0;
+    const bool dropModulation = initial.bKeepModulation == 0;
+    const auto velocity = static_cast<std::uint8_t>(initial.wVelocity);
+    const auto expressionValue = static_cast<std::uint8_t>(initial.wExpression);
+    const auto panValue = static_cast<std::uint8_t>(initial.wPan);
+    return CompactingWalk(records, bytesInUse, [&](PackedRecord& r) {
+        const bool atStart = r.Time() <= start;
+        const RecordRole role(r, expressionController);
+        state.Note(r, role, atStart);
+        r.SetDataIf(role.note & fixVelocity, 0, velocity);
+        const bool fixedExpression = role.expression & fixExpression;
+        const bool fixedPan = role.pan & fixPan;
+        r.SetDataIf(atStart & (fixedExpression | fixedPan), 1, Select(fixedExpression, expressionValue, panValue));
+        const bool goes = ((!atStart) & (fixedExpression | fixedPan)) | (r.IsWheel() & dropWheel) |
+                          (role.modulation & dropModulation);
+        return !goes;
+    });
 }
 
 }  // namespace
@@ -29,31 +84,15 @@ void RemoveUnlessKept(EventRecord& r, std::uint32_t keep, bool& removed) {
 std::int32_t ApplyInitialValuesTo(EventRecord* records, std::int32_t bytesInUse, std::int32_t capacity,
                                   const InitialValues& initial, std::uint8_t expressionController) {
     const std::uint32_t start = RecordTime(records[0]);
-    bool removed = false;
-    bool expressionAtStart = false;
-    bool panAtStart = false;
-    std::uint8_t lastChannel = 0;
-
-    const std::int32_t length = WalkLength(records, bytesInUse);
-    for (std::int32_t i = 0; i < length && !IsEndRecord(records[i]); ++i) {
-        EventRecord& r = records[i];
-        const bool atStart = RecordTime(r) <= start;
-        if (IsNote(r)) {
-            lastChannel = r.data[3] & 0x0F;
-            if (initial.bKeepVelocity == 0) r.data[0] = static_cast<std::uint8_t>(initial.wVelocity);
-        } else if (IsControllerNumber(r, expressionController)) {
-            FixOrRemove(r, atStart, initial.bKeepExpression, initial.wExpression, removed);
-            expressionAtStart = expressionAtStart || atStart;
-        } else if (IsWheel(r)) {
-            RemoveUnlessKept(r, initial.bKeepWheel, removed);
-        } else if (IsControllerNumber(r, kModulationController)) {
-            RemoveUnlessKept(r, initial.bKeepModulation, removed);
-        } else if (IsControllerNumber(r, kPanController)) {
-            FixOrRemove(r, atStart, initial.bKeepPan, initial.wPan, removed);
-            panAtStart = panAtStart || atStart;
-        }
-    }
-    if (removed) bytesInUse = CompactRecords(records, bytesInUse);
+    StartState state;
+    if (initial.bKeepVelocity != 0 && initial.bKeepExpression != 0 && initial.bKeepWheel != 0 &&
+        initial.bKeepModulation != 0 && initial.bKeepPan != 0)
+        NoteUnchanged(records, bytesInUse, expressionController, start, state);
+    else
+        bytesInUse = ChangeRecords(records, bytesInUse, initial, expressionController, start, state);
+    const bool expressionAtStart = state.expressionAtStart;
+    const bool panAtStart = state.panAtStart;
+    const std::uint8_t lastChannel = state.lastChannel;
 
     // Pan first: with room for one record only, pan is the one that goes in.
     EventRecord inserted[2] = {};

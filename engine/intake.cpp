@@ -3,6 +3,7 @@
 
 #include "engine/error_code.h"
 #include "engine/midi_filter.h"
+#include "engine/packed_record.h"
 #include "engine/record_order.h"
 #include "options/options_settings.h"
 
@@ -30,56 +31,55 @@ void CMFCMidiFilter::IntakeEvents(IHostEventQueue* input, IHostEventQueue* outpu
         return;
     }
 
-    std::int64_t latest = 0;
-    auto append = [this] {
-        if (AppendRecord() == 0) return true;
-        SetErrorCode(kErrNoMemory);
-        return false;
+    // Sorted as they come in, while each record is still at hand.
+    AppendSorter sorter(static_cast<std::size_t>(std::max(count, 0)) + 1);
+    auto append = [&](PackedRecord record) {
+        if (static_cast<std::uint32_t>(m_nIntakeUsed) >= m_nIntakeCapacity && !GrowIntakeBuffer()) {
+            SetErrorCode(kErrNoMemory);
+            return false;
+        }
+        auto* records = reinterpret_cast<EventRecord*>(m_pIntakeBase);
+        const auto last = static_cast<std::size_t>(m_nIntakeUsed) / sizeof(EventRecord);
+        record.Store(records[last]);
+        m_nIntakeUsed += sizeof(EventRecord);
+        sorter.Appended(records, last, OrderKey(record.Time(), record.Kind(), record.Data(0)));
+        return true;
     };
+    const std::uint8_t markerController = g_Options.Ctrl;
+    std::int64_t latest = 0;
     for (std::int32_t index = 0; index < count; ++index) {
         HostEvent event{};
         if (FAILED(input->GetAt(index, &event))) {
             SetErrorCode(kErrInternalMfx);
             return;
         }
-        m_lPendingTime = event.time;
         latest = std::max<std::int64_t>(latest, event.time);
+        const auto time = static_cast<std::uint32_t>(event.time);
         switch (event.type) {
             case kHostNote: {
                 m_byPort = event.port;
-                const auto duration = static_cast<std::uint32_t>(event.duration);
-                m_abPending[0] = event.note.key;
-                m_abPending[1] = event.note.velocity;
-                m_abPending[2] = static_cast<std::uint8_t>(duration);
-                m_abPending[3] = static_cast<std::uint8_t>(duration >> 8);
-                m_abPending[4] = event.channel;
-                m_nPendingLen = 5;
-                if (!append()) return;
+                const std::uint32_t duration = static_cast<std::uint32_t>(event.duration) & 0xFFFF;
+                if (!append(PackedRecord::Make(time, event.note.key,
+                                               event.note.velocity | duration << 8 | std::uint32_t{event.channel} << 24)))
+                    return;
                 latest = std::max<std::int64_t>(latest, std::int64_t{event.time} + event.duration);
                 break;
             }
             case kHostController:
-                if (ControllerNumber(event) == g_Options.Ctrl) {
-                    m_abPending[0] = kMetaKind;
-                    m_abPending[1] = kPhraseMarker;
-                    m_abPending[2] = ControllerValue(event) >= 64 ? 1 : 0;
+                if (ControllerNumber(event) == markerController) {
                     m_byMarkerChannel = event.channel;
+                    const std::uint32_t on = ControllerValue(event) >= 64 ? 1 : 0;
+                    if (!append(PackedRecord::Make(time, kMetaKind, kPhraseMarker | on << 8))) return;
                 } else {
-                    m_abPending[0] = static_cast<std::uint8_t>(0xB0 | (event.channel & 0x0F));
-                    m_abPending[1] = ControllerNumber(event);
-                    m_abPending[2] = ControllerValue(event);
+                    const auto kind = static_cast<std::uint8_t>(0xB0 | (event.channel & 0x0F));
+                    const std::uint32_t data = ControllerNumber(event) | std::uint32_t{ControllerValue(event)} << 8;
+                    if (!append(PackedRecord::Make(time, kind, data))) return;
                 }
-                m_nPendingLen = 3;
-                if (!append()) return;
                 break;
             case kHostWheel: {
-                EventRecord wheel{};
-                SetWheelValue(wheel, ReduceWheel(event.wheel));
-                m_abPending[0] = static_cast<std::uint8_t>(0xE0 | (event.channel & 0x0F));
-                m_abPending[1] = wheel.data[0];
-                m_abPending[2] = wheel.data[1];
-                m_nPendingLen = 3;
-                if (!append()) return;
+                const auto e = static_cast<std::uint32_t>(ReduceWheel(event.wheel) + kWheelCentre);
+                const auto kind = static_cast<std::uint8_t>(0xE0 | (event.channel & 0x0F));
+                if (!append(PackedRecord::Make(time, kind, (e >> 2) | (e & 3) << 8))) return;
                 break;
             }
             default:
@@ -89,13 +89,9 @@ void CMFCMidiFilter::IntakeEvents(IHostEventQueue* input, IHostEventQueue* outpu
         m_nForwardedBefore = index + 1;
     }
 
-    m_lPendingTime = static_cast<std::int32_t>(latest);
-    m_abPending[0] = kMetaKind;
-    m_abPending[1] = kEndRecord;
-    m_nPendingLen = 2;
-    if (!append()) return;
+    if (!append(PackedRecord::Make(static_cast<std::uint32_t>(latest), kMetaKind, kEndRecord))) return;
 
-    SortRecords(reinterpret_cast<EventRecord*>(m_pIntakeBase), static_cast<std::size_t>(m_nIntakeUsed) / sizeof(EventRecord));
+    sorter.Finish(reinterpret_cast<EventRecord*>(m_pIntakeBase), static_cast<std::size_t>(m_nIntakeUsed) / sizeof(EventRecord));
     GlobalUnlock(m_hEvents);
     m_nEventBytes = m_nIntakeUsed;
     m_nEventCapacity = static_cast<std::int32_t>(m_nIntakeCapacity);

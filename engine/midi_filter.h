@@ -64,7 +64,8 @@ public:
     void PassThrough(IHostEventQueue* input, IHostEventQueue* output);
 
     // Intake's buffer primitives.
-    int AppendRecord();
+    // One step more room for intake; false when the block is gone.
+    bool GrowIntakeBuffer();
     std::uint32_t AllocateEventBuffer(std::uint8_t** address);
     bool ResizeEventBuffer(std::uint32_t newSize);
     void FreeEventBuffer();
@@ -83,10 +84,7 @@ public:
     IHostMeter* m_pHostMeter = nullptr;
     std::uint32_t m_nIntakeCapacity = 0;
     std::int32_t m_nIntakeUsed = 0;
-    std::int32_t m_lPendingTime = 0;
     std::uint8_t* m_pIntakeBase = nullptr;
-    std::uint8_t m_abPending[5] = {};
-    std::int32_t m_nPendingLen = 0;
     std::uint8_t m_byPort = 0;
     std::uint8_t m_byMarkerChannel = 0;
     RuleSlot m_aSlots[kSlotCount] = {};

@@ -17,17 +17,17 @@ bool IsSkipped(const RuleSlot& slot) {
 
 }  // namespace
 
-bool IsValidRuleResult(HGLOBAL events, std::int32_t capacity, std::int32_t bytesInUse) {
+std::int32_t CheckRuleResult(HGLOBAL events, std::int32_t capacity, std::int32_t bytesInUse) {
     constexpr auto kRecordBytes = static_cast<std::int32_t>(sizeof(EventRecord));
     // The size comes first: a handle the module freed has none, and its block is never read.
     if (!events || bytesInUse < kRecordBytes || bytesInUse % kRecordBytes != 0 || bytesInUse > capacity ||
         static_cast<SIZE_T>(capacity) > GlobalSize(events))
-        return false;
+        return kErrIllegalResultData;
     const auto* records = static_cast<const EventRecord*>(GlobalLock(events));
-    if (!records) return false;
+    if (!records) return kErrNoMemory;
     const bool ended = IsEndRecord(records[bytesInUse / kRecordBytes - 1]);
     GlobalUnlock(events);
-    return ended;
+    return ended ? kNoError : kErrIllegalResultData;
 }
 
 void CMFCMidiFilter::RunRules() {
@@ -52,8 +52,9 @@ void CMFCMidiFilter::RunRules() {
             SetErrorCode(kErrNoMemory);
             return;
         }
-        if (!IsValidRuleResult(m_hEvents, m_nEventCapacity, m_nEventBytes)) {
-            SetErrorCode(kErrIllegalResultData);
+        const std::int32_t check = CheckRuleResult(m_hEvents, m_nEventCapacity, m_nEventBytes);
+        if (check != kNoError) {
+            SetErrorCode(check);
             return;
         }
     }

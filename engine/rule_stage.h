@@ -8,7 +8,9 @@
 namespace cantivo {
 
 // A whole number of records, at least one, within a capacity the block really
-// has, the last record in use an end record.
-bool IsValidRuleResult(HGLOBAL events, std::int32_t capacity, std::int32_t bytesInUse);
+// has, the last record in use an end record: kNoError. Otherwise
+// kErrIllegalResultData, or kErrNoMemory when the block cannot be locked to
+// look, as for any stage that cannot reach its records.
+std::int32_t CheckRuleResult(HGLOBAL events, std::int32_t capacity, std::int32_t bytesInUse);
 
 }  // namespace cantivo

@@ -8,20 +8,19 @@
 namespace cantivo {
 
 // Rank of a record among records of one time.
-inline int RecordClass(const EventRecord& r) {
-    if (IsNote(r)) return 3;
-    switch (r.data[0]) {
-        case kPhraseMarker: return 0;
-        case kTempoRecord: return 1;
-        case kEndRecord: return 4;
-        default: return 2;
-    }
+// Rank of a record of this kind byte and first data byte.
+inline int RecordClass(std::uint8_t kind, std::uint8_t first) {
+    // Selects rather than jumps: records of every class come mixed.
+    const int status = first == kPhraseMarker ? 0 : first == kTempoRecord ? 1 : first == kEndRecord ? 4 : 2;
+    return kind < 0x80 ? 3 : status;
 }
+inline int RecordClass(const EventRecord& r) { return RecordClass(r.kind, r.data[0]); }
 
 // The 27 bits records are ordered by: the time, then the class.
-inline std::uint32_t OrderKey(const EventRecord& r) {
-    return RecordTime(r) << 3 | static_cast<std::uint32_t>(RecordClass(r));
+inline std::uint32_t OrderKey(std::uint32_t time, std::uint8_t kind, std::uint8_t first) {
+    return (time & kLatestRecordTime) << 3 | static_cast<std::uint32_t>(RecordClass(kind, first));
 }
+inline std::uint32_t OrderKey(const EventRecord& r) { return OrderKey(RecordTime(r), r.kind, r.data[0]); }
 
 // -1, 0 or 1.
 inline int CompareRecords(const EventRecord& a, const EventRecord& b) {
