@@ -115,7 +115,9 @@ TEST(MidiReader, WhatCanBeReadInSpiteOfAFaultGivesWarnings) {
         const auto result = Read(c.file);
         ASSERT_EQ(result.file.tracks.size(), 1u);
         ASSERT_EQ(result.file.tracks[0].events.size(), c.events);
-        if (c.events) EXPECT_EQ(result.file.tracks[0].events[0].End(), c.firstEnd);
+        if (c.events) {
+            EXPECT_EQ(result.file.tracks[0].events[0].End(), c.firstEnd);
+        }
         EXPECT_EQ(result.file.tracks[0].endTime, c.endTime);
         ASSERT_EQ(result.warnings.size(), c.warnings.size());
         for (std::size_t i = 0; i < c.warnings.size(); ++i) {
