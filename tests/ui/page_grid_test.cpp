@@ -262,7 +262,8 @@ TEST_P(PageGridRange, ANumberOutOfRangeIsRefusedWithTheCodeHeldWhileTheBoxIsUp) 
 INSTANTIATE_TEST_SUITE_P(Buttons, PageGridRange,
                          ::testing::Values(RangeCase{1005, 201, 1066, "Integer 0..200"},
                                            RangeCase{1021, 31, 1066, "Integer 0..30"},
-                                           RangeCase{1059, 128, 1053, "Integer 0..127"}));
+                                           RangeCase{1059, 128, 1053, "Integer 0..127"}),
+                         [](const auto& info) { return "Button" + std::to_string(info.param.button); });
 
 }  // namespace
 }  // namespace cantivo::test
