@@ -72,6 +72,17 @@ TEST_F(PageControls, AnAxisChoiceKeepsThePageCleanAndADragMovesEveryHandleOnItsP
     EXPECT_LT(Place(RegulatorHandle(1001)).top, second.top);  // its Y axis shows the higher depth
     EXPECT_EQ(page.IsPageDirty(), S_OK);
     EXPECT_EQ(filter->m_bBypass, 0u);
+
+    // A muted row switches off every axis that shows it, until it is unmuted.
+    const auto& first = *static_cast<ui::CReg2D*>(ui::CWnd::FromHandlePermanent(Item(1000)));
+    const auto& other = *static_cast<ui::CReg2D*>(ui::CWnd::FromHandlePermanent(Item(1001)));
+    for (const bool muted : {true, false}) {
+        Click(1067);
+        EXPECT_EQ(filter->m_abMuted[kVelocity], muted ? 1u : 0u);
+        EXPECT_EQ(first.XEnabled(), !muted);
+        EXPECT_EQ(other.YEnabled(), !muted);
+        EXPECT_TRUE(other.XEnabled());  // Modulation stays on
+    }
 }
 
 TEST_F(PageControls, TheSliderSetsTheVariableDepthAndKeepsTheArrowKeysOnItsHandle) {
