@@ -1,4 +1,6 @@
 // Output: the records back to host events, and the unchanged copy of the input.
+#include <iterator>
+
 #include "engine/error_code.h"
 #include "engine/midi_filter.h"
 #include "options/options_settings.h"
@@ -70,11 +72,20 @@ void CMFCMidiFilter::EmitEvents(IHostEventQueue* output) {
     const EventRecord* records = LockEventRecords();
     if (!records) return;  // the run passes its input through
     const std::int32_t count = m_nEventBytes / static_cast<std::int32_t>(sizeof(EventRecord));
-    for (std::int32_t i = 0; i < count && !IsEndRecord(records[i]); ++i) {
-        HostEvent event{};
-        event.time = static_cast<std::int32_t>(RecordTime(records[i]));
-        event.port = m_byPort;
-        if (ToHostEvent(records[i], event, m_byMarkerChannel)) output->Add(&event);
+    // A batch is filled before any of it is handed over: a host copying an
+    // event just written field by field would first wait for those writes.
+    HostEvent batch[64];
+    std::int32_t i = 0;
+    while (i < count && !IsEndRecord(records[i])) {
+        std::size_t filled = 0;
+        for (; filled < std::size(batch) && i < count && !IsEndRecord(records[i]); ++i) {
+            HostEvent& event = batch[filled];
+            event = HostEvent{};
+            event.time = static_cast<std::int32_t>(RecordTime(records[i]));
+            event.port = m_byPort;
+            if (ToHostEvent(records[i], event, m_byMarkerChannel)) ++filled;
+        }
+        for (std::size_t e = 0; e < filled; ++e) output->Add(&batch[e]);
     }
     GlobalUnlock(m_hEvents);
 }
