@@ -67,7 +67,9 @@ protected:
     }
 };
 
-TEST_F(PageGrid, TheEditorStoresEachValidNumberTypedAndEscapeRestoresTheOldOne) {
+// Each valid number typed is stored, Escape restores the old one, Enter and
+// clicks elsewhere close the editor, and the page stays open.
+TEST_F(PageGrid, TheEditorStoresWhatIsTypedUntilItCloses) {
     Click(1005);
     ASSERT_TRUE(Editing(1005));
     EXPECT_EQ(GetFocus(), Item(1043));
@@ -91,9 +93,7 @@ TEST_F(PageGrid, TheEditorStoresEachValidNumberTypedAndEscapeRestoresTheOldOne) 
     EXPECT_TRUE(Modified());
     EXPECT_FALSE(Editing(1005));
     EXPECT_EQ(GetFocus(), Item(1047));
-}
 
-TEST_F(PageGrid, EnterAndClicksElsewhereCloseTheEditorAndThePageStaysOpen) {
     Click(1059);  // the pan value: 0..127
     ASSERT_TRUE(Editing(1059));
     SendMessageA(Item(1043), EM_SETSEL, 0, -1);
@@ -138,7 +138,9 @@ TEST_F(PageGrid, ChecksChangeTheStateWithoutMarkingAndAGreyValueUnchecksOnly) {
     EXPECT_FALSE(Dirty());
 }
 
-TEST_F(PageGrid, TheInitialHeaderCyclesNoneAllAndTheStylesKeeps) {
+// The initial header cycles none, all and the style's keeps; the mute, depth
+// and random headers reset the unlocked rows, and so does Clear.
+TEST_F(PageGrid, TheHeadersAndClearResetTheUnlockedRows) {
     const auto stylesKeeps = Kept({true, true, false, false, false});
     ASSERT_EQ(Keeps(), stylesKeeps);
     Click(1027);  // some kept: none
@@ -152,9 +154,7 @@ TEST_F(PageGrid, TheInitialHeaderCyclesNoneAllAndTheStylesKeeps) {
     EXPECT_EQ(filter->m_Initial.wTempo, 120);
     EXPECT_EQ(std::pair(int{filter->m_Initial.wPan}, Number(1059)), std::pair(70, 70));
     EXPECT_FALSE(Dirty());
-}
 
-TEST_F(PageGrid, TheMuteDepthAndRandomHeadersResetTheUnlockedRows) {
     for (const bool muted : {true, false}) {
         Click(1017);
         for (const int row : kUnlockedRows)
@@ -173,9 +173,8 @@ TEST_F(PageGrid, TheMuteDepthAndRandomHeadersResetTheUnlockedRows) {
         EXPECT_EQ(Random(4), 20);
         EXPECT_TRUE(Modified());
     }
-}
 
-TEST_F(PageGrid, ClearPutsBackTheStylesValuesAndUnmutes) {
+    // Clear puts back the style's values and unmutes.
     filter->m_Params.aEntry[1] = {150, 3};
     filter->m_Params.wVariableDepth = 7;
     filter->m_Initial.wVelocity = 5;
