@@ -2,43 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "tests/ui/window_fixture.h"
-#include "ui/framework/dc.h"
 
 namespace cantivo::test {
 namespace {
 
-using ui::CRect;
-
-// One solid colour per drawing state, so a picture tells the state.
-COLORREF StateColour(int state) { return RGB(20 * state, 255 - 20 * state, 100); }
-
-// Dragging, placing and the page's notice are the page's tests; here the
-// pad's own keys, its press and its pictures.
-TEST_F(WindowTest, Reg2DKeysPressAndPicturesFollowAxesFocusAndEnabling) {
+// Dragging, placing and the page's notice are the page's tests, and the
+// handle's pictures the slider's; here the pad's own press, keys, states and
+// painting.
+TEST_F(WindowTest, Reg2DPressKeysStatesAndPaintingFollowAxesFocusAndEnabling) {
     ui::CPen highlight;
     highlight.CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
     ui::CReg2D pad;
-    ASSERT_TRUE(pad.Create(CRect(20, 20, 243, 243), &host, 1000));
+    ASSERT_TRUE(pad.Create(ui::CRect(20, 20, 243, 243), &host, 1000));
     pad.SetPens(nullptr, highlight, nullptr, nullptr);
-    ui::CBitmap pictures[8];
-    HBITMAP handles[8];
-    ui::CClientDC screen(nullptr);
-    for (int state = 0; state < 8; ++state) {
-        pictures[state].CreateCompatibleBitmap(screen, 21, 21);
-        ui::CCompatibleDC dc(screen);
-        ui::SelectedObject selected(dc, pictures[state]);
-        dc.FillSolidRect(CRect(0, 0, 21, 21), StateColour(state));
-        handles[state] = pictures[state];
-    }
-    pad.Handle().SetBitmaps(handles);
     pad.EnableAxes(true, true);
     std::int16_t x = 50;
     std::int16_t y = 100;
     pad.BindValues(&x, &y);
     pad.PlaceHandle();
     const HWND handle = pad.Handle().m_hWnd;
-    EXPECT_EQ(TakePicture(handle).At(10, 10), StateColour(0));
+    EXPECT_EQ(pad.Handle().DrawingState(), 0);
 
     SendMessageA(pad.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(3, 3));  // on the pad, not the handle
     EXPECT_TRUE(pad.Handle().IsDragging());
@@ -51,12 +37,12 @@ TEST_F(WindowTest, Reg2DKeysPressAndPicturesFollowAxesFocusAndEnabling) {
     EXPECT_EQ((std::pair{x, y}), (std::pair<std::int16_t, std::int16_t>{51, 101}));
 
     pad.EnableAxes(true, false);
-    EXPECT_EQ(TakePicture(handle).At(10, 10), StateColour(6));
+    EXPECT_EQ(pad.Handle().DrawingState(), 6);
     const WindowPicture enabled = TakePicture(pad.m_hWnd);
     EXPECT_EQ(enabled.At(40, 40), RGB(84, 159, 84));    // the travel
     EXPECT_EQ(enabled.At(111, 40), RGB(255, 255, 255));  // the crosshair
     pad.EnableWindow(FALSE);
-    EXPECT_EQ(TakePicture(handle).At(10, 10), StateColour(3));
+    EXPECT_EQ(pad.Handle().DrawingState(), 3);
     EXPECT_NE(TakePicture(pad.m_hWnd).At(40, 40), RGB(84, 159, 84));
 }
 
