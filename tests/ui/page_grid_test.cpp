@@ -179,6 +179,7 @@ TEST_F(PageGrid, TheHeadersAndClearResetTheUnlockedRows) {
     filter->m_Params.wVariableDepth = 7;
     filter->m_Initial.wVelocity = 5;
     Click(1067);
+    Click(1053);
     Click(1026);
     for (const int row : kUnlockedRows) {
         EXPECT_EQ(std::tuple(Depth(row), Number(1003 + row), filter->m_abMuted[row], Checked(1064 + row)),
@@ -187,6 +188,7 @@ TEST_F(PageGrid, TheHeadersAndClearResetTheUnlockedRows) {
         EXPECT_EQ(row < 7 ? Number(1019 + row) : 20, 20) << row;
     }
     EXPECT_EQ(std::pair(int{filter->m_Initial.wVelocity}, Number(1055)), std::pair(90, 90));
+    EXPECT_EQ(Keeps(), stylesKeeps);
     EXPECT_TRUE(Modified());
 }
 
