@@ -58,7 +58,8 @@ protected:
     }
 };
 
-TEST_F(PageControls, AnAxisChoiceKeepsThePageCleanAndADragMovesEveryHandleOnItsParameter) {
+// An axis choice keeps the page clean, and a drag moves every handle on its parameter.
+TEST_F(PageControls, TheRegulatorsAndTheSliderSetTheirParameters) {
     filter->m_Params.aEntry[kVelocity].wDepth = 160;
     const RECT centred = Place(RegulatorHandle(1000));
     Choose(1028, "Velocity");
@@ -83,16 +84,16 @@ TEST_F(PageControls, AnAxisChoiceKeepsThePageCleanAndADragMovesEveryHandleOnItsP
         // Modulation, other's X axis, stays on.
         EXPECT_EQ(std::tuple(first.XEnabled(), other.YEnabled(), other.XEnabled()), std::tuple(!muted, !muted, true));
     }
-}
 
-TEST_F(PageControls, TheSliderSetsTheVariableDepthAndKeepsTheArrowKeysOnItsHandle) {
+    // The slider sets the variable depth and keeps the arrow keys on its handle.
+    ASSERT_EQ(page.Apply(), S_OK);
     Choose(1029, "Variable");
-    const RECT first = Place(RegulatorHandle(1000));
+    const RECT variable = Place(RegulatorHandle(1000));
     const HWND handle = SliderHandle();
     ASSERT_EQ(filter->m_Params.wVariableDepth, 100);
     Drag(handle, 50);
     EXPECT_EQ(std::pair(int{filter->m_Params.wVariableDepth}, Number(1010)), std::pair(150, 150));
-    EXPECT_LT(Place(RegulatorHandle(1000)).top, first.top);
+    EXPECT_LT(Place(RegulatorHandle(1000)).top, variable.top);
     EXPECT_EQ(page.IsPageDirty(), S_OK);
 
     ASSERT_EQ(GetFocus(), handle);

@@ -64,8 +64,6 @@ protected:
         unknown->Release();
         return unknown;
     }
-    // The page's window inside the host window.
-    HWND PageWindow() const { return FindWindowExA(host.m_hWnd, nullptr, MAKEINTATOM(32770), nullptr); }
 
     PluginModule plugin;
     HostWindow host;
@@ -115,7 +113,7 @@ TEST_F(HostedPage, TheHostsUsualSequenceGetsEveryResult) {
     EXPECT_EQ(page.Activate(host.m_hWnd, nullptr, FALSE), E_POINTER);
     EXPECT_EQ(page.Activate(host.m_hWnd, &place, FALSE), S_OK);
     EXPECT_EQ(page.Activate(host.m_hWnd, &place, FALSE), E_UNEXPECTED);
-    const HWND window = PageWindow();
+    const HWND window = FindWindowExA(host.m_hWnd, nullptr, MAKEINTATOM(32770), nullptr);  // the page's
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(FindWindowExA(host.m_hWnd, window, MAKEINTATOM(32770), nullptr), nullptr);
     EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
