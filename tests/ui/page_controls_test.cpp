@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <fstream>
 #include <ostream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "engine/error_code.h"
@@ -55,20 +58,19 @@ protected:
     }
 };
 
-TEST_F(PageControls, AnAxisChoiceKeepsThePageCleanAndADragMovesEveryHandleOnItsParameter) {
+// An axis choice keeps the page clean, and a drag moves every handle on its parameter.
+TEST_F(PageControls, TheRegulatorsAndTheSliderSetTheirParameters) {
     filter->m_Params.aEntry[kVelocity].wDepth = 160;
     const RECT centred = Place(RegulatorHandle(1000));
     Choose(1028, "Velocity");
     Choose(1031, "Velocity");
-    EXPECT_EQ(filter->m_anAxis[0], 2u);
-    EXPECT_EQ(filter->m_anAxis[3], 2u);
+    EXPECT_EQ(std::pair(filter->m_anAxis[0], filter->m_anAxis[3]), std::pair(2u, 2u));
     EXPECT_GT(Place(RegulatorHandle(1000)).left, centred.left);
     EXPECT_EQ(page.IsPageDirty(), S_FALSE);
 
     const RECT second = Place(RegulatorHandle(1001));
     Drag(RegulatorHandle(1000), 20);
-    EXPECT_EQ(filter->m_Params.aEntry[kVelocity].wDepth, 180);
-    EXPECT_EQ(Number(1006), 180);
+    EXPECT_EQ(std::pair(int{filter->m_Params.aEntry[kVelocity].wDepth}, Number(1006)), std::pair(180, 180));
     EXPECT_LT(Place(RegulatorHandle(1001)).top, second.top);  // its Y axis shows the higher depth
     EXPECT_EQ(page.IsPageDirty(), S_OK);
     EXPECT_EQ(filter->m_bBypass, 0u);
@@ -79,21 +81,19 @@ TEST_F(PageControls, AnAxisChoiceKeepsThePageCleanAndADragMovesEveryHandleOnItsP
     for (const bool muted : {true, false}) {
         Click(1067);
         EXPECT_EQ(filter->m_abMuted[kVelocity], muted ? 1u : 0u);
-        EXPECT_EQ(first.XEnabled(), !muted);
-        EXPECT_EQ(other.YEnabled(), !muted);
-        EXPECT_TRUE(other.XEnabled());  // Modulation stays on
+        // Modulation, other's X axis, stays on.
+        EXPECT_EQ(std::tuple(first.XEnabled(), other.YEnabled(), other.XEnabled()), std::tuple(!muted, !muted, true));
     }
-}
 
-TEST_F(PageControls, TheSliderSetsTheVariableDepthAndKeepsTheArrowKeysOnItsHandle) {
+    // The slider sets the variable depth and keeps the arrow keys on its handle.
+    ASSERT_EQ(page.Apply(), S_OK);
     Choose(1029, "Variable");
-    const RECT first = Place(RegulatorHandle(1000));
+    const RECT variable = Place(RegulatorHandle(1000));
     const HWND handle = SliderHandle();
     ASSERT_EQ(filter->m_Params.wVariableDepth, 100);
     Drag(handle, 50);
-    EXPECT_EQ(filter->m_Params.wVariableDepth, 150);
-    EXPECT_EQ(Number(1010), 150);
-    EXPECT_LT(Place(RegulatorHandle(1000)).top, first.top);
+    EXPECT_EQ(std::pair(int{filter->m_Params.wVariableDepth}, Number(1010)), std::pair(150, 150));
+    EXPECT_LT(Place(RegulatorHandle(1000)).top, variable.top);
     EXPECT_EQ(page.IsPageDirty(), S_OK);
 
     ASSERT_EQ(GetFocus(), handle);
@@ -164,6 +164,16 @@ void CALLBACK CloseOptions(HWND, UINT, UINT_PTR timer, DWORD) {
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
+// The title the help project gives the compiled file.
+std::string ProjectTitle() {
+    std::ifstream project(CANTIVO_HELP_PROJECT);
+    const std::string key = "Title=";
+    for (std::string line; std::getline(project, line);) {
+        if (line.rfind(key, 0) == 0) return line.substr(key.size());
+    }
+    return {};
+}
+
 TEST_F(PageControls, OptionsAndHelpOpenTheirWindowsOverThePage) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, CloseOptions);
     Click(1046);
@@ -173,9 +183,12 @@ TEST_F(PageControls, OptionsAndHelpOpenTheirWindowsOverThePage) {
     ui::CWinApp app;
     app.m_strHelpFilePath = BesideThisProgram("QVB20.chm");
     Click(1060);
-    const HWND help = HelpFrame();
+    const HWND help = FindWindowA("HH Parent", nullptr);
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(IsWindowVisible(help));
+    char caption[256] = {};
+    GetWindowTextA(help, caption, sizeof caption);
+    EXPECT_EQ(caption, ProjectTitle());
     SendMessageA(help, WM_CLOSE, 0, 0);
     EXPECT_EQ(page.IsPageDirty(), S_FALSE);
 }

@@ -10,11 +10,6 @@ StyleFile DescribedStyle(const char* text) {
     return style;
 }
 
-void PageWindow::SetUp() {
-    FilterFixture::SetUp();
-    ui::AfxSetResourceHandle(resources.Get());
-}
-
 void PageWindow::TearDown() {
     if (page.m_hWnd != nullptr) page.Deactivate();
     FilterFixture::TearDown();
@@ -78,6 +73,10 @@ std::string PageWindow::Selected(int id) const {
     const auto index = SendMessageA(Item(id), CB_GETCURSEL, 0, 0);
     SendMessageA(Item(id), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+std::vector<std::string> PageWindow::Axes() const {
+    return {Selected(1028), Selected(1029), Selected(1030), Selected(1031)};
 }
 
 ui::CGradBtn& PageWindow::Button(int id) const {

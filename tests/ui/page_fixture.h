@@ -7,11 +7,11 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/filter_fixture.h"
 #include "tests/support/style_files.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/framework/resource_handle.h"
 #include "ui/page/prop_page.h"
 
 namespace cantivo::test {
@@ -21,7 +21,6 @@ StyleFile DescribedStyle(const char* text);
 
 class PageWindow : public FilterFixture {
 protected:
-    void SetUp() override;
     void TearDown() override;
 
     void Install(const std::string& styleFolder, const std::string& name, const StyleFile& style);
@@ -42,12 +41,13 @@ protected:
 
     HWND Item(int id) const { return GetDlgItem(page.m_hWnd, id); }
     std::string Selected(int id) const;
+    // The choices of the four axis lists.
+    std::vector<std::string> Axes() const;
     ui::CGradBtn& Button(int id) const;
     int Number(int id) const;
     std::string Shown(int id) const;
     std::string Text(int id) const;
 
-    ModuleBeside resources{"QVB20x64.dll"};
     HostWindow host;
     CMFCSamplePropPage page;
 };

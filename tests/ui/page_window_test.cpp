@@ -16,9 +16,6 @@
 namespace cantivo::test {
 namespace {
 
-// SampleStyle without its axis preset, so that the stored axes stay.
-StyleFile StyleWithoutPresets() { return DescribedStyle("Straight and even."); }
-
 // A named event the test module signals, closed however the test ends.
 class NamedEvent {
 public:
@@ -44,17 +41,14 @@ TEST_F(PageWindow, AFreshFilterOpensResetWithTheDefaultAxes) {
     for (int id = 1065; id <= 1071; ++id) EXPECT_EQ(Button(id).GetCheck(), BST_UNCHECKED) << id;
     EXPECT_EQ(std::vector<std::uint32_t>(std::begin(filter->m_anAxis), std::end(filter->m_anAxis)),
               (std::vector<std::uint32_t>{1, 2, 5, 4}));
-    EXPECT_EQ(Selected(1028), "Durations");
-    EXPECT_EQ(Selected(1029), "Velocity");
-    EXPECT_EQ(Selected(1030), "Modulation");
-    EXPECT_EQ(Selected(1031), "Wheel");
+    EXPECT_EQ(Axes(), (std::vector<std::string>{"Durations", "Velocity", "Modulation", "Wheel"}));
     EXPECT_EQ(filter->m_pPage, &page);
     page.Deactivate();
     EXPECT_EQ(filter->m_pPage, nullptr);
 }
 
 TEST_F(PageWindow, AFilterLoadedFromAStreamKeepsItsSettingsClampedAndLocked) {
-    Install("Jazz", "Even", StyleWithoutPresets());
+    Install("Jazz", "Even", DescribedStyle("Straight and even."));
     std::strcpy(filter->m_szStyleFolder, "jaz");  // a prefix, in any case, finds the folder
     std::strcpy(filter->m_szStyleName, "Even");
     filter->m_abMuted[2] = 1;
@@ -73,24 +67,19 @@ TEST_F(PageWindow, AFilterLoadedFromAStreamKeepsItsSettingsClampedAndLocked) {
     EXPECT_STREQ(filter->m_szStyleName, "Even");
     EXPECT_EQ(Selected(1047), "Even");
     EXPECT_EQ(Button(1066).GetCheck(), BST_CHECKED);
-    EXPECT_EQ((std::vector<std::string>{Selected(1028), Selected(1029), Selected(1030), Selected(1031)}),
-              (std::vector<std::string>{"Start Time", "Variable", "Expression*", "Velocity"}));
-    EXPECT_EQ(filter->m_Initial.wVelocity, 127);
-    EXPECT_EQ(filter->m_Initial.wPan, 0);
-    EXPECT_EQ(Number(1055), 127);
-    EXPECT_EQ(Number(1059), 0);
+    EXPECT_EQ(Axes(), (std::vector<std::string>{"Start Time", "Variable", "Expression*", "Velocity"}));
+    EXPECT_EQ(std::pair(int{filter->m_Initial.wVelocity}, int{filter->m_Initial.wPan}), std::pair(127, 0));
+    // Shown: velocity, pan, row 2's depth and random, locked row 4's depth and random.
+    EXPECT_EQ((std::vector{Number(1055), Number(1059), Number(1005), Number(1021), Number(1007), Number(1023)}),
+              (std::vector{127, 0, 150, 7, 100, 20}));
     EXPECT_EQ(Button(1049).GetCheck(), BST_CHECKED);
-    EXPECT_EQ(Number(1005), 150);
-    EXPECT_EQ(Number(1021), 7);
     for (const int id : {1068, 1007, 1023, 1069, 1008, 1024}) EXPECT_FALSE(IsWindowEnabled(Item(id))) << id;
     EXPECT_TRUE(IsWindowEnabled(Item(1006)));
-    EXPECT_EQ(Number(1007), 100);
-    EXPECT_EQ(Number(1023), 20);
     EXPECT_EQ(filter->m_Params.aEntry[4].wDepth, 100);
 }
 
 TEST_F(PageWindow, AChosenStyleShowsItsInformationAndPresets) {
-    Install("Jazz", "Even", StyleWithoutPresets());
+    Install("Jazz", "Even", DescribedStyle("Straight and even."));
     const StyleFile swing = SampleStyle();
     Install("Jazz", "Swing", swing);
     Open();
@@ -115,10 +104,10 @@ TEST_F(PageWindow, AChosenStyleShowsItsInformationAndPresets) {
 // A run holds the filter's lock while its module sends the page a message;
 // the page, waiting for that lock to load a style, still answers it.
 TEST_F(PageWindow, AModuleTalkingToThePageDuringAStyleChoiceLetsBothFinish) {
-    StyleFile talking = StyleWithoutPresets();
+    StyleFile talking = DescribedStyle("Straight and even.");
     talking.slots = {Slot("Talk", kPageMessenger, {1})};
     Install("Jazz", "Talking", talking);
-    Install("Jazz", "Quiet", StyleWithoutPresets());
+    Install("Jazz", "Quiet", DescribedStyle("Straight and even."));
     InstallRuleModule(folder, kPageMessenger);
     std::strcpy(filter->m_szStyleFolder, "Jazz");
     std::strcpy(filter->m_szStyleName, "Talking");

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "engine/error_code.h"
-#include "ui/controls/reg2d.h"
 #include "ui/framework/message_box.h"
 #include "ui/framework/resource_handle.h"
 
@@ -15,21 +14,6 @@ void PumpMessages() {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-}
-
-HWND HelpFrame() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) -> BOOL {
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (lstrcmpA(name, "HH Parent") != 0) return TRUE;
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
 }
 
 HostWindow::HostWindow() {
@@ -44,23 +28,10 @@ HostWindow::HostWindow() {
     PumpMessages();
 }
 
-std::vector<HostWindow::Notification> HostWindow::Received(UINT message) const {
-    std::vector<Notification> received;
-    for (const Notification& n : notifications_)
-        if (n.message == message) received.push_back(n);
-    return received;
-}
-
 LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(static_cast<HFONT>(font_));
-    if (message != WM_HSCROLL && message != WM_COMMAND && message < WM_USER)
-        return CWnd::WindowProc(message, wParam, lParam);
-    notifications_.push_back({message, wParam, lParam});
-    if (message == ui::WM_REG2D_CHANGED) {
-        auto* pad = dynamic_cast<ui::CReg2D*>(FromHandlePermanent(GetDlgItem(static_cast<int>(wParam))));
-        if (pad != nullptr) pad->PlaceHandle();
-    }
-    return 0;
+    if (message == WM_COMMAND) ++commands;
+    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 namespace {

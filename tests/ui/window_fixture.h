@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <vector>
-
 #include "tests/win32/plugin_module.h"
 #include "ui/framework/gdi_objects.h"
 #include "ui/framework/window_picture.h"
@@ -31,30 +29,20 @@ inline LPARAM PointParam(int x, int y) {
 // Lets every message waiting for this thread's windows be handled.
 void PumpMessages();
 
-// HTML Help's frame window among this thread's top-level windows.
-HWND HelpFrame();
-
-// A shown top-level window with a font, standing in for the page: it records
-// the notifications of its children and places a regulator's handle when told.
+// A shown top-level window with a font, standing in for the page: it counts
+// the commands of its children.
 class HostWindow : public ui::CWnd {
 public:
     HostWindow();
     ~HostWindow() override { DestroyWindow(); }
 
-    struct Notification {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-        bool operator==(const Notification&) const = default;
-    };
-    std::vector<Notification> Received(UINT message) const;
+    int commands = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     ui::CFont font_;
-    std::vector<Notification> notifications_;
 };
 
 class WindowTest : public ::testing::Test {

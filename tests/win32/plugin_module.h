@@ -32,11 +32,10 @@ struct PluginModule : LoadedModule {
     // The built plug-in, or a copy of it elsewhere.
     explicit PluginModule(const std::string& path = BesideThisProgram("QVB20x64.dll"));
 
-    HRESULT(STDAPICALLTYPE* GetClassObject)(REFCLSID, REFIID, void**);
-    HRESULT(STDAPICALLTYPE* CanUnloadNow)();
+    HRESULT(STDAPICALLTYPE* const GetClassObject)(REFCLSID, REFIID, void**);
+    HRESULT(STDAPICALLTYPE* const CanUnloadNow)();
+    HRESULT(STDAPICALLTYPE* const RegisterServer)();
+    HRESULT(STDAPICALLTYPE* const UnregisterServer)();
 };
-
-// Runs a program to its end and gives its exit code.
-DWORD RunAndWait(const std::string& commandLine);
 
 }  // namespace cantivo::test

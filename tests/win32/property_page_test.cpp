@@ -1,6 +1,5 @@
-// The page as a host meets it: the registered plug-in through COM, the host's
-// usual sequence of page calls, Wine's own property frame, and a picture of
-// the page with a bundled style.
+// The page as a host meets it: the registered plug-in through COM and the
+// host's usual sequence of page calls.
 #include <gtest/gtest.h>
 #include <windows.h>
 // after windows.h
@@ -43,7 +42,7 @@ class HostedPage : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(CoInitialize(nullptr), S_OK);
-        ASSERT_EQ(Export<HRESULT(STDAPICALLTYPE*)()>("DllRegisterServer")(), S_OK);
+        ASSERT_EQ(plugin.RegisterServer(), S_OK);
         ASSERT_EQ(CoCreateInstance(CLSID_CantivoFilter, nullptr, CLSCTX_INPROC_SERVER, IID_ISpecifyPropertyPages,
                                    reinterpret_cast<void**>(&filter.pointer)),
                   S_OK);
@@ -54,14 +53,10 @@ protected:
         }
         filter.pointer = nullptr;
         EXPECT_EQ(plugin.CanUnloadNow(), S_OK);
-        Export<HRESULT(STDAPICALLTYPE*)()>("DllUnregisterServer")();
+        plugin.UnregisterServer();
         CoUninitialize();
     }
 
-    template <typename Function>
-    Function Export(const char* name) const {
-        return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(plugin.module, name)));
-    }
     // The filter's IUnknown, the object's own address, as hosts bind pages to it.
     IUnknown* FilterObject() const {
         IUnknown* unknown = nullptr;
@@ -69,8 +64,6 @@ protected:
         unknown->Release();
         return unknown;
     }
-    // The page's window inside the host window.
-    HWND PageWindow() const { return FindWindowExA(host.m_hWnd, nullptr, MAKEINTATOM(32770), nullptr); }
 
     PluginModule plugin;
     HostWindow host;
@@ -120,7 +113,7 @@ TEST_F(HostedPage, TheHostsUsualSequenceGetsEveryResult) {
     EXPECT_EQ(page.Activate(host.m_hWnd, nullptr, FALSE), E_POINTER);
     EXPECT_EQ(page.Activate(host.m_hWnd, &place, FALSE), S_OK);
     EXPECT_EQ(page.Activate(host.m_hWnd, &place, FALSE), E_UNEXPECTED);
-    const HWND window = PageWindow();
+    const HWND window = FindWindowExA(host.m_hWnd, nullptr, MAKEINTATOM(32770), nullptr);  // the page's
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(FindWindowExA(host.m_hWnd, window, MAKEINTATOM(32770), nullptr), nullptr);
     EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
@@ -137,6 +130,9 @@ TEST_F(HostedPage, TheHostsUsualSequenceGetsEveryResult) {
     EXPECT_TRUE(EqualRect(&now, &moved));
 
     // The first bundled style was loaded when the page opened.
+    char style[64] = {};
+    GetDlgItemTextA(window, 1047, style, sizeof style);
+    EXPECT_STRNE(style, "");
     EXPECT_EQ(page.IsPageDirty(), S_OK);
     EXPECT_TRUE(site.statusChanges & PROPPAGESTATUS_DIRTY);
     EXPECT_EQ(page.Apply(), S_OK);
@@ -150,61 +146,6 @@ TEST_F(HostedPage, TheHostsUsualSequenceGetsEveryResult) {
     EXPECT_EQ(page.SetPageSite(nullptr), E_UNEXPECTED);
     EXPECT_EQ(made.pointer->Release(), 0u);
     made.pointer = nullptr;
-}
-
-// Closes the property frame once the page shows in it; a thread timer runs
-// inside the frame's own message loop.
-struct FrameWatch {
-    static inline bool pageSeen = false;
-    static inline int ticks = 0;
-
-    static BOOL CALLBACK HasStyleList(HWND window, LPARAM found) {
-        if (GetDlgCtrlID(window) == 1047) *reinterpret_cast<bool*>(found) = true;
-        return TRUE;
-    }
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
-        HWND frame = GetActiveWindow();
-        if (frame != nullptr) EnumChildWindows(frame, HasStyleList, reinterpret_cast<LPARAM>(&pageSeen));
-        if (pageSeen || ++ticks > 50) {
-            KillTimer(nullptr, timer);
-            PostMessageA(frame, WM_COMMAND, IDCANCEL, 0);
-        }
-    }
-};
-
-TEST_F(HostedPage, WinesPropertyFrameShowsThePageAndCloses) {
-    IUnknown* objects[1] = {FilterObject()};
-    CLSID pageClass = CLSID_CantivoPropertyPage;
-    SetTimer(nullptr, 0, 200, FrameWatch::Tick);
-    EXPECT_EQ(OleCreatePropertyFrame(host.m_hWnd, 0, 0, L"Cantivo", 1, objects, 1, &pageClass, LOCALE_USER_DEFAULT,
-                                     0, nullptr),
-              S_OK);
-    EXPECT_TRUE(FrameWatch::pageSeen);
-}
-
-// Leaves a picture of the page with the first bundled style in the build folder.
-TEST_F(HostedPage, APictureOfThePageWithABundledStyle) {
-    Released<IPropertyPage> page;
-    ASSERT_EQ(CoCreateInstance(CLSID_CantivoPropertyPage, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
-                               reinterpret_cast<void**>(&page.pointer)),
-              S_OK);
-    IUnknown* objects[1] = {FilterObject()};
-    ASSERT_EQ(page.pointer->SetObjects(1, objects), S_OK);
-    PROPPAGEINFO info{};
-    ASSERT_EQ(page.pointer->GetPageInfo(&info), S_OK);
-    CoTaskMemFree(info.pszTitle);
-    const RECT place{0, 0, info.size.cx, info.size.cy};
-    ASSERT_EQ(page.pointer->Activate(host.m_hWnd, &place, FALSE), S_OK);
-    PumpMessages();
-    const HWND window = PageWindow();
-    char style[64] = {};
-    GetDlgItemTextA(window, 1047, style, sizeof style);
-    EXPECT_STRNE(style, "");
-
-    WindowPicture picture(window);
-    picture.PrintWithChildren(window);
-    EXPECT_TRUE(picture.SaveBmp(CANTIVO_PAGE_PICTURE));
-    EXPECT_EQ(page.pointer->Deactivate(), S_OK);
 }
 
 }  // namespace

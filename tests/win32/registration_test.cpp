@@ -17,6 +17,7 @@ struct KeyContents {
     bool exists = false;
     std::vector<std::string> subkeys;
     std::vector<std::pair<std::string, std::string>> values;  // name ("" for the default), text
+    bool operator==(const KeyContents&) const = default;
 };
 
 KeyContents Read(HKEY root, const std::string& path) {
@@ -43,40 +44,27 @@ KeyContents Read(HKEY root, const std::string& path) {
     return contents;
 }
 
-using Values = std::vector<std::pair<std::string, std::string>>;
-
 class Registration : public ::testing::Test {
 protected:
-    void SetUp() override { Unregister(); }
-    void TearDown() override { Unregister(); }
-    static DWORD Register() { return RunAndWait("regsvr32 /s \"" + BesideThisProgram("QVB20x64.dll") + "\""); }
-    static DWORD Unregister() { return RunAndWait("regsvr32 /s /u \"" + BesideThisProgram("QVB20x64.dll") + "\""); }
+    void SetUp() override { plugin.UnregisterServer(); }
+    void TearDown() override { plugin.UnregisterServer(); }
+
+    PluginModule plugin;
 };
 
-TEST_F(Registration, WritesExactlyTheFiveEntriesAndUnregisterRemovesTheKeysWithEverythingBelow) {
-    ASSERT_EQ(Register(), 0u);
+TEST_F(Registration, WritesExactlyTheFiveEntriesAndUnregisterRemovesTheKeys) {
+    ASSERT_EQ(plugin.RegisterServer(), S_OK);
     const std::string path = BesideThisProgram("QVB20x64.dll");
-    const KeyContents filter = Read(HKEY_CLASSES_ROOT, kFilterKey);
-    EXPECT_EQ(filter.values, (Values{{"", "Cantivo 2.0 (QVB2.0 x64)"}}));
-    EXPECT_EQ(filter.subkeys, std::vector<std::string>{"InprocServer32"});
-    const KeyContents filterServer = Read(HKEY_CLASSES_ROOT, kFilterKey + "\\InprocServer32");
-    EXPECT_EQ(filterServer.values, (Values{{"", path}}));
-    EXPECT_TRUE(filterServer.subkeys.empty());
-    const KeyContents page = Read(HKEY_CLASSES_ROOT, kPageKey);
-    EXPECT_EQ(page.values, (Values{{"", "Cantivo 2.0 (QVB2.0 x64) Property Page"}}));
-    EXPECT_EQ(Read(HKEY_CLASSES_ROOT, kPageKey + "\\InprocServer32").values, (Values{{"", path}}));
-    const KeyContents host = Read(HKEY_LOCAL_MACHINE, kHostKey);
-    EXPECT_TRUE(host.exists);
-    EXPECT_TRUE(host.values.empty());
-    EXPECT_TRUE(host.subkeys.empty());
+    const std::vector<std::string> server{"InprocServer32"};
+    EXPECT_EQ(Read(HKEY_CLASSES_ROOT, kFilterKey), (KeyContents{true, server, {{"", "Cantivo 2.0 (QVB2.0 x64)"}}}));
+    EXPECT_EQ(Read(HKEY_CLASSES_ROOT, kFilterKey + "\\InprocServer32"), (KeyContents{true, {}, {{"", path}}}));
+    EXPECT_EQ(Read(HKEY_CLASSES_ROOT, kPageKey),
+              (KeyContents{true, server, {{"", "Cantivo 2.0 (QVB2.0 x64) Property Page"}}}));
+    EXPECT_EQ(Read(HKEY_CLASSES_ROOT, kPageKey + "\\InprocServer32"), (KeyContents{true, {}, {{"", path}}}));
+    EXPECT_EQ(Read(HKEY_LOCAL_MACHINE, kHostKey), KeyContents{true});
 
-    HKEY added = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, (kFilterKey + "\\Added\\Deeper").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &added, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(added);
-    ASSERT_EQ(Unregister(), 0u);
-    EXPECT_EQ(Unregister(), 0u);  // with nothing left to remove
+    ASSERT_EQ(plugin.UnregisterServer(), S_OK);
+    EXPECT_EQ(plugin.UnregisterServer(), S_OK);  // with nothing left to remove
     EXPECT_FALSE(Read(HKEY_CLASSES_ROOT, kFilterKey).exists);
     EXPECT_FALSE(Read(HKEY_CLASSES_ROOT, kPageKey).exists);
     EXPECT_FALSE(Read(HKEY_LOCAL_MACHINE, kHostKey).exists);
