@@ -67,14 +67,5 @@ TEST(ChangeReport, CountsControllersAddedAndThinnedPerKind) {
               std::string::npos);
 }
 
-TEST(ChangeReport, ATrackMissingOnOneSideCountsAsEmpty) {
-    MidiFile before = OneTrack({MakeNote(0, 0, 60, 100, 240)});
-    const MidiFile after{1, 480, {}};
-    const ChangeReport report = CompareFiles(before, after);
-    EXPECT_EQ((std::array{report.notes.before, report.notes.after, report.notes.paired}), (std::array{1, 0, 0}));
-    EXPECT_NE(FormatReport(report).find("moved: 0 of 0\n"), std::string::npos);
-    EXPECT_NE(FormatReport(CompareFiles(after, after)).find("Controllers: none"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace cantivo::host

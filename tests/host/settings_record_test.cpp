@@ -2,18 +2,9 @@
 
 #include <cstring>
 
-#include "engine/midi_filter.h"
-#include "engine/module_folder.h"
-#include "engine/persisted_settings.h"
-#include "platform/files.h"
 #include "styles/style_settings.h"
-#include "styles/windowless_view.h"
-#include "tests/support/message_capture.h"
-#include "tests/support/host_doubles.h"
-#include "tests/support/owned_filter.h"
-#include "tools/host/memory_stream.h"
+#include "tests/support/filter_fixture.h"
 #include "tools/cantivo/settings_record.h"
-#include "tools/cantivo/style_choice.h"
 
 namespace cantivo::host {
 namespace {
@@ -27,35 +18,15 @@ static_assert(sizeof(SettingsRecord) == kPersistedBytes);
 
 InitialValues StyleInitial() { return {0, 0, 1, 0, 1, 0, 90, 80, 70, 30}; }
 
-// The core's filter, connected to a test host in the folder of this program.
-class RealFilter : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetModuleFolder(ProgramFolder());
-        host.AddRef();  // the filter releases the host object it is given
-        ASSERT_EQ(filter->Connect(&host), S_OK);
-    }
-    void TearDown() override { filter->Disconnect(); }
-    SettingsBytes Saved() {
-        MemoryStream stream;
-        EXPECT_EQ(filter->Save(&stream, 1), S_OK);
-        EXPECT_EQ(stream.bytes.size(), sizeof(SettingsRecord));
-        SettingsBytes bytes{};
-        std::memcpy(bytes.data(), stream.bytes.data(), std::min(bytes.size(), stream.bytes.size()));
-        return bytes;
-    }
+using SettingsOfAFilter = test::FilterFixture;
 
-    test::MessageCapture messages;
-    test::TestHost host;
-    test::OwnedFilter filter = test::NewFilter(&WindowlessView());
-};
-
-TEST_F(RealFilter, FreshSettingsAreWhatThePageMakesWhenAStyleIsChosen) {
+TEST_F(SettingsOfAFilter, FreshSettingsAreWhatThePageMakesWhenAStyleIsChosen) {
     // The page, choosing a style on a filter that is not yet processing.
     filter->m_StyleInitial = StyleInitial();
     ApplyStyleInitialValues(*filter);
     ResetParamsAndMutes(*filter);
-    EXPECT_EQ(ToBytes(FreshSettings(StyleInitial())), Saved());
+    const SettingsBytes fresh = ToBytes(FreshSettings(StyleInitial()));
+    EXPECT_EQ(std::vector<std::uint8_t>(fresh.begin(), fresh.end()), test::PersistedBytes(*filter));
 }
 
 TEST(SettingsRecord, OptionsChangeOnlyWhatTheyName) {

@@ -31,49 +31,29 @@ Bytes Sample(const std::function<void(StyleFile&)>& change = {}) {
     return WriteStyleFile(style);
 }
 
-struct Malformed {
-    const char* what;
-    std::function<Bytes()> bytes;
-    const char* named;  // the words the check must use
-};
-
-void PrintTo(const Malformed& malformed, std::ostream* out) { *out << malformed.what; }
-
-class CnvtoolCheck : public testing::TestWithParam<Malformed> {};
-
-TEST_P(CnvtoolCheck, NamesTheProblem) {
-    const std::string problems = Problems(GetParam().bytes());
-    EXPECT_NE(problems.find(GetParam().named), std::string::npos) << problems;
+// The malformed styles the style reader and loader are tested with.
+TEST(CnvtoolCheck, NamesTheProblemOfEachMalformedStyle) {
+    const std::pair<const char*, std::function<Bytes()>> cases[] = {
+        {"does not begin with SACS", [] { auto b = Sample(); b[0] = 's'; return b; }},
+        {"header length says 705 bytes", [] { auto b = Sample(); b[4] = 705 & 0xFF; return b; }},
+        {"does not begin with QVLT", [] { auto b = Sample(); b[kHeaderOffset + 3] = 'X'; return b; }},
+        {"checksum does not match", [] { auto b = Sample(); ++b[kHeaderOffset + 705]; return b; }},
+        {"slot count is 65; a style holds at most 64",
+         [] { return Sample([](StyleFile& s) { s.slots.assign(65, Slot("x", 1, {})); }); }},
+        {"slot 2: the label length is 64",
+         [] { return Sample([](StyleFile& s) { s.slots[1].label = std::string(64, 'L'); }); }},
+        {"slot 1: the label length is -1", [] { auto b = Sample(); PutI16(b, kSlotListOffset, -1); return b; }},
+        {"slot 1: the rule data length is -3",
+         [] { auto b = Sample(); PutI16(b, kSlotListOffset + 2 + 10 + 2, -3); return b; }},
+        {"inside slot 4's label length", [] { auto b = Sample(); b[kSlotCountOffset] = 4; return b; }},
+    };
+    for (const auto& [named, bytes] : cases) {
+        const std::string problems = Problems(bytes());
+        EXPECT_NE(problems.find(named), std::string::npos) << named << "\n" << problems;
+    }
 }
 
-// The malformed styles the style reader and loader are tested with.
-INSTANTIATE_TEST_SUITE_P(
-    StyleTestFiles, CnvtoolCheck,
-    testing::Values(
-        Malformed{"FileMagic", [] { auto b = Sample(); b[0] = 's'; return b; }, "does not begin with SACS"},
-        Malformed{"HeaderLength705", [] { auto b = Sample(); b[4] = 705 & 0xFF; return b; },
-                  "header length says 705 bytes"},
-        Malformed{"HeaderLength707", [] { auto b = Sample(); b[4] = 707 & 0xFF; return b; },
-                  "header length says 707 bytes"},
-        Malformed{"HeaderMagic", [] { auto b = Sample(); b[kHeaderOffset + 3] = 'X'; return b; },
-                  "does not begin with QVLT"},
-        Malformed{"ChecksumOffByOne", [] { auto b = Sample(); ++b[kHeaderOffset + 705]; return b; },
-                  "checksum does not match"},
-        Malformed{"CutInsideTheHeader", [] { auto b = Sample(); b.resize(700); return b; },
-                  "ends after 700 bytes, inside the 706-byte header"},
-        Malformed{"SixtyFiveSlots", [] { return Sample([](StyleFile& s) { s.slots.assign(65, Slot("x", 1, {})); }); },
-                  "slot count is 65; a style holds at most 64"},
-        Malformed{"LabelOf64", [] { return Sample([](StyleFile& s) { s.slots[1].label = std::string(64, 'L'); }); },
-                  "slot 2: the label length is 64"},
-        Malformed{"NegativeLabel", [] { auto b = Sample(); PutI16(b, kSlotListOffset, -1); return b; },
-                  "slot 1: the label length is -1"},
-        Malformed{"NegativeData", [] { auto b = Sample(); PutI16(b, kSlotListOffset + 2 + 10 + 2, -3); return b; },
-                  "slot 1: the rule data length is -3"},
-        Malformed{"OneSlotMoreThanTheList", [] { auto b = Sample(); b[kSlotCountOffset] = 4; return b; },
-                  "inside slot 4's label length"}),
-    [](const testing::TestParamInfo<Malformed>& info) { return std::string(info.param.what); });
-
-TEST(CnvtoolCheckValid, DescribesTheStyleAndAgreesWithTheReaderOnEveryCut) {
+TEST(CnvtoolCheck, DescribesTheStyleAndAgreesWithTheReaderOnEveryCut) {
     const Bytes valid = Sample();
     const StyleCheck check = CheckStyleFile(valid);
     EXPECT_TRUE(check.problems.empty());

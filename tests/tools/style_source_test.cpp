@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include "tests/support/style_files.h"
 #include "tools/cnvtool/style_source.h"
@@ -62,46 +63,40 @@ TEST(StyleSource, RuleTextCarriesItsTerminatorAndHexMayBeSpacedAndInCapitals) {
     EXPECT_EQ(StyleFromSource(source).slots[0].data, (std::vector<std::uint8_t>{0x0A, 0x0B, 0x0C}));
 }
 
+// Bytes that text cannot carry go as hex, and come back the same.
 TEST(StyleSource, EveryTestStyleRoundTrips) {
-    ExpectRoundTrip(SampleStyle());
-
-    StyleFile style = SampleStyle();
-    style.slots.clear();
-    std::memset(style.header.szDescription, 0, kDescriptionBytes);
-    ExpectRoundTrip(style);  // no slots, empty description
-
-    style = SampleStyle();
-    style.slots.assign(64, Slot(std::string(63, 'n'), 65535, std::vector<std::uint8_t>(32767, 0xC3), 0xFF));
-    ExpectRoundTrip(style);
-
-    style = SampleStyle();
-    std::strcpy(style.header.szDescription, "Only a label$Bass%1234$x");
-    ExpectRoundTrip(style);
-    std::strcpy(style.header.szDescription, "Two%1111%2x22");
-    ExpectRoundTrip(style);
-    std::strcpy(style.header.szDescription, "%abcd");
-    ExpectRoundTrip(style);
-}
-
-TEST(StyleSource, BytesTextCannotCarryRoundTripAsHex) {
-    StyleFile style = SampleStyle();
-    std::memcpy(style.header.szMeter, "4/4\0junk", 8);               // bytes after the NUL
-    std::memset(style.header.szNotesGen, 'G', kStyleTextBytes);       // no NUL in the field
-    style.header.szScoreType[0] = static_cast<char>(0xE9);            // a code-page letter
-    std::strcpy(style.header.szDescription, "Cut short%12");          // a preset the end cuts
-    style.header.abReserved[30] = 0x5A;
-    style.slots[0].label = "Caf\xE9";
-    style.slots[1].data = {'t', 'a', 'b', '\t'};
-    ExpectRoundTrip(style);
-
-    const json source = StyleToSource(style);
-    EXPECT_TRUE(source["header"]["meter"].is_object());
-    EXPECT_TRUE(source["header"]["description"].contains("hex"));
-    EXPECT_EQ(source["slots"][0]["label"]["hex"], "436166e9");
-    EXPECT_EQ(source["header"]["reserved"]["hex"].get<std::string>().substr(60), "5a");
-
-    std::memset(style.header.szDescription, 'D', kDescriptionBytes);  // no NUL at all
-    ExpectRoundTrip(style);
+    const std::pair<const char*, std::function<void(StyleFile&)>> changes[] = {
+        {"the sample", [](StyleFile&) {}},
+        {"no slots, empty description",
+         [](StyleFile& s) {
+             s.slots.clear();
+             std::memset(s.header.szDescription, 0, kDescriptionBytes);
+         }},
+        {"the most and largest slots",
+         [](StyleFile& s) {
+             s.slots.assign(64, Slot(std::string(63, 'n'), 65535, std::vector<std::uint8_t>(32767, 0xC3), 0xFF));
+         }},
+        {"a label with no presets", [](StyleFile& s) { std::strcpy(s.header.szDescription, "Only a label$Bass%1234$x"); }},
+        {"two presets", [](StyleFile& s) { std::strcpy(s.header.szDescription, "Two%1111%2x22"); }},
+        {"a preset alone", [](StyleFile& s) { std::strcpy(s.header.szDescription, "%abcd"); }},
+        {"a description without a NUL", [](StyleFile& s) { std::memset(s.header.szDescription, 'D', kDescriptionBytes); }},
+        {"bytes text cannot carry",
+         [](StyleFile& s) {
+             std::memcpy(s.header.szMeter, "4/4\0junk", 8);          // bytes after the NUL
+             std::memset(s.header.szNotesGen, 'G', kStyleTextBytes);  // no NUL in the field
+             s.header.szScoreType[0] = static_cast<char>(0xE9);      // a code-page letter
+             std::strcpy(s.header.szDescription, "Cut short%12");     // a preset the end cuts
+             s.header.abReserved[30] = 0x5A;
+             s.slots[0].label = "Caf\xE9";
+             s.slots[1].data = {'t', 'a', 'b', '\t'};
+         }},
+    };
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        StyleFile style = SampleStyle();
+        change(style);
+        ExpectRoundTrip(style);
+    }
 }
 
 TEST(StyleSource, BadSourcesNameTheFieldAndTheFault) {
@@ -111,25 +106,17 @@ TEST(StyleSource, BadSourcesNameTheFieldAndTheFault) {
         source[json::json_pointer(pointer)] = value;
         return ErrorOf(source);
     };
-    const auto without = [&](const std::string& pointer) {
-        json source = good;
-        source[json::json_pointer(pointer).parent_pointer()].erase(json::json_pointer(pointer).back());
-        return ErrorOf(source);
-    };
-
-    EXPECT_EQ(without("/header/tempoMin"), "header.tempoMin: missing");
-    EXPECT_EQ(without("/slots/1/params"), "slots[1].params: missing");
+    json missing = good;
+    missing["header"].erase("tempoMin");
+    EXPECT_EQ(ErrorOf(missing), "header.tempoMin: missing");
     EXPECT_EQ(with("/header/tempoMin", 40000), "header.tempoMin: expected an integer in -32768..32767, got 40000");
     EXPECT_EQ(with("/header/timeBase", "480"), "header.timeBase: expected an integer in -32768..32767");
-    EXPECT_EQ(with("/header/initial/keepPan", -1), "header.initial.keepPan: expected an integer in 0..4294967295, got -1");
-    EXPECT_EQ(with("/header/scoreType", std::string(16, 's')), "header.scoreType: longer than 15 characters");
     EXPECT_EQ(with("/header/meter", json{{"hex", "00"}}), "header.meter: expected 16 bytes, got 1");
     EXPECT_EQ(with("/header/meter", 44), "header.meter: expected a string or {\"hex\": \"...\"}");
     EXPECT_EQ(with("/header/notesDel", "caf\xC3\xA9"),
               "header.notesDel: character 3 is not ASCII; write the bytes as {\"hex\": \"...\"}");
     EXPECT_EQ(with("/header/used", json::array({1, 1})),
               "header.used: expected an array of 8 integers, one per parameter 0..7");
-    EXPECT_EQ(with("/header/used/3", 256), "header.used[3]: expected an integer in 0..255, got 256");
     EXPECT_EQ(with("/header/description/text", "50% swing"),
               "header.description.text: expected text without '%' or '$'");
     EXPECT_EQ(with("/header/description/axisPresets/0", "125"),
@@ -137,15 +124,12 @@ TEST(StyleSource, BadSourcesNameTheFieldAndTheFault) {
     EXPECT_EQ(with("/header/description/variableLabel", std::string(470, 'v')),
               "header.description: text, presets and label come to 490 characters; at most 479 fit");
     EXPECT_EQ(with("/header/reserved", "text"), "header.reserved: expected {\"hex\": \"...\"}");
-    EXPECT_EQ(with("/header/tempo", 1), "header.tempo: unknown field");
     EXPECT_EQ(with("/slots/0/lable", "x"), "slots[0].lable: unknown field");
     EXPECT_EQ(with("/slots/0/label", std::string(64, 'l')), "slots[0].label: longer than 63 characters");
-    EXPECT_EQ(with("/slots/0/module", 65536), "slots[0].module: expected an integer in 0..65535, got 65536");
     EXPECT_EQ(with("/slots/0/data", json{{"hex", "abc"}}), "slots[0].data.hex: odd number of hex digits");
     EXPECT_EQ(with("/slots/0/data", json{{"hex", "zz"}}), "slots[0].data.hex: 'z' is not a hex digit");
     EXPECT_EQ(with("/slots/0/data", json{{"hex", "00"}, {"text", "a"}}), "slots[0].data.hex: unknown field");
     EXPECT_EQ(with("/slots/0/data", std::string(32768, 'd')), "slots[0].data: more than 32767 bytes");
-    EXPECT_EQ(with("/slots/2/params", json{{"hex", "00"}}), "slots[2].params: expected 36 bytes, got 1");
     EXPECT_EQ(with("/slots/2", 5), "slots[2]: expected an object");
     EXPECT_EQ(with("/slots", json::array()), "compiled");
 
