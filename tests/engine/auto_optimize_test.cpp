@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <tuple>
 
 #include "engine/auto_optimize.h"
@@ -77,14 +76,6 @@ TEST(AutoOptimize, SmallBendAfterALargeOneBecomesCentreInPlace) {
     ASSERT_EQ(out.size(), 4u);
     EXPECT_EQ(out[0].data[0], kPhraseMarker);  // other records stay
     EXPECT_EQ((std::tuple{RecordTime(out[2]), +out[2].data[0], +out[2].data[1]}), (std::tuple{2u, 64, 0}));
-}
-
-TEST(AutoOptimize, AllOffLeavesTheBufferByteForByte) {
-    RecordBuffer buffer({ControllerRecord(0, 11, 100), MetaRecord(1, kDeletedMark), ControllerRecord(2, 11, 100)}, 10);
-    const auto before = buffer.records;
-    const std::int32_t bytes = ThinRecords(buffer.records.data(), buffer.bytesInUse, ThinningSettings{});
-    EXPECT_EQ(bytes, buffer.bytesInUse);
-    EXPECT_EQ(std::memcmp(before.data(), buffer.records.data(), before.size() * sizeof(EventRecord)), 0);
 }
 
 }  // namespace

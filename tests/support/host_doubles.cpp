@@ -13,18 +13,6 @@ HRESULT TestHost::QueryInterface(REFIID riid, void** ppv) {
     return host::Sequencer::QueryInterface(riid, ppv);
 }
 
-HRESULT FailingEventQueue::GetCount(std::int32_t* count) {
-    return failCount ? E_FAIL : host::EventQueue::GetCount(count);
-}
-
-HRESULT FailingEventQueue::GetAt(std::int32_t index, HostEvent* event) {
-    if (index == failFetchAt) {
-        if (failFetchOnce) failFetchAt = -1;
-        return E_FAIL;
-    }
-    return host::EventQueue::GetAt(index, event);
-}
-
 HRESULT FailingStream::Read(void* pv, ULONG cb, ULONG* pcbRead) {
     const int call = readCalls++;
     if (pcbRead) *pcbRead = 0;

@@ -1,11 +1,10 @@
 // The host library's objects as tests need them: a host with chosen services,
-// and a queue and a stream that fail when a test says so.
+// and a stream that fails when a test says so.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "tools/host/event_queue.h"
 #include "tools/host/host_services.h"
 #include "tools/host/memory_stream.h"
 
@@ -30,18 +29,6 @@ private:
         std::int32_t STDMETHODCALLTYPE HasMeter() override { return 0; }
     };
     UnknownMeter unknownMeter_;
-};
-
-class FailingEventQueue final : public host::EventQueue {
-public:
-    using host::EventQueue::EventQueue;
-
-    HRESULT STDMETHODCALLTYPE GetCount(std::int32_t* count) override;
-    HRESULT STDMETHODCALLTYPE GetAt(std::int32_t index, HostEvent* event) override;
-
-    bool failCount = false;
-    std::int32_t failFetchAt = -1;  // index whose fetch fails; -1 for none
-    bool failFetchOnce = false;     // only the first fetch of that index fails
 };
 
 class FailingStream final : public host::MemoryStream {
