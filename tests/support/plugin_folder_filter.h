@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "platform/files.h"
 #include "styles/style_loader.h"
@@ -25,6 +26,17 @@ protected:
         std::strcpy(filter->m_szStyleName, name);
         return LoadStyle(*filter, nullptr, interactive, false);
     }
+
+    // Two bars of a melody with a controller, a wheel move and a host event of its own.
+    static std::vector<HostEvent> Phrase() {
+        std::vector<HostEvent> events;
+        for (int beat = 0; beat < 8; ++beat) events.push_back(Note(beat * 480, 60 + beat, 70 + 5 * beat, 400));
+        events.push_back(Controller(240, 7, 100));
+        events.push_back(Wheel(960, 2048));
+        events.push_back(Other(1200, 0x100, 7));
+        return events;
+    }
+    const std::vector<HostEvent> input = Phrase();
 };
 
 }  // namespace cantivo::test
