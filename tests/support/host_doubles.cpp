@@ -3,9 +3,7 @@
 namespace cantivo::test {
 
 HRESULT TestHost::QueryInterface(REFIID riid, void** ppv) {
-    const bool withheld = (IsEqualGUID(riid, IID_IHostTimeBase) && !offerTimeBase) ||
-                          (IsEqualGUID(riid, IID_IHostMeter) && !offerMeter);
-    if (withheld) {
+    if (IsEqualGUID(riid, IID_IHostMeter) && !offerMeter) {
         *ppv = nullptr;
         return E_NOINTERFACE;
     }
