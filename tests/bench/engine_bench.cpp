@@ -13,6 +13,7 @@
 #include "tests/support/owned_filter.h"
 #include "tests/support/records.h"
 #include "tests/support/temp_folder.h"
+#include "tools/host/event_queue.h"
 
 namespace cantivo::test {
 namespace {

@@ -16,20 +16,10 @@
 #include "tests/support/event_bytes.h"
 #include "tests/support/lock_probe.h"
 #include "tests/support/plugin_folder_filter.h"
-#include "tests/support/records.h"
 #include "tools/host/event_queue.h"
-#include "tools/host/host_services.h"
 
 namespace cantivo::test {
 namespace {
-
-std::vector<HostEvent> Phrase() {
-    std::vector<HostEvent> events;
-    for (int beat = 0; beat < 16; ++beat) events.push_back(Note(beat * 240, 60 + beat % 12, 60 + 4 * beat, 200));
-    events.push_back(Controller(120, 7, 100));
-    events.push_back(Wheel(480, -1024));
-    return events;
-}
 
 struct Style {
     const char* folder;
@@ -37,10 +27,7 @@ struct Style {
 };
 constexpr Style kStyles[] = {{"Example", "Phrasing"}, {"Jazz", "Swing"}};
 
-class Concurrency : public PluginFolderFilter {
-protected:
-    const std::vector<HostEvent> input = Phrase();
-};
+using Concurrency = PluginFolderFilter;
 
 TEST_F(Concurrency, RunsSeeOneWholeStyleWhileStylesLoadAndUntilTheStateIsReleased) {
     // What each style makes of the phrase, run alone; a released filter passes it through.

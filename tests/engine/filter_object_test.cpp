@@ -63,17 +63,6 @@ TEST_F(FilterObject, ConnectNeedsARuleModuleNumbered0To63) {
     EXPECT_EQ(host.References(), 1u);
 }
 
-TEST_F(FilterObject, ModuleFortyAloneIsEnoughAndNamesMatchWithoutCase) {
-    OwnedFilter filter = MakeIn("r40.dll");
-    host.AddRef();
-    EXPECT_EQ(filter->Connect(&host), S_OK);
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(host.timeBase.References(), 2u);
-    EXPECT_EQ(host.meter.References(), 2u);
-    EXPECT_EQ(host.References(), 1u);
-    filter->Disconnect();
-}
-
 TEST_F(FilterObject, ConnectFailsWithoutAServiceAndKeepsNeither) {
     OwnedFilter filter = MakeIn("R1.DLL");
     host.offerMeter = false;
@@ -104,15 +93,6 @@ TEST_F(FilterObject, QueryInterfaceGivesItsFacesOnlyAndOneIdentity) {
     void* face = filter.get();
     EXPECT_EQ(filter->QueryInterface(IID_IHostMeter, &face), E_NOINTERFACE);
     EXPECT_EQ(face, nullptr);
-}
-
-TEST_F(FilterObject, GetPagesNamesThePropertyPage) {
-    OwnedFilter filter = MakeIn("R1.DLL");
-    CAUUID pages{};
-    ASSERT_EQ(filter->GetPages(&pages), S_OK);
-    ASSERT_EQ(pages.cElems, 1u);
-    EXPECT_TRUE(IsEqualGUID(pages.pElems[0], CLSID_CantivoPropertyPage));
-    CoTaskMemFree(pages.pElems);
 }
 
 TEST_F(FilterObject, StateWithoutModulesChangesOnlySlotsAndLoadedAndReleaseOnlyBypass) {

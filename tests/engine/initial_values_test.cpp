@@ -20,11 +20,6 @@ std::vector<EventRecord> Apply(RecordBuffer& buffer, const InitialValues& initia
     return buffer.InUse();
 }
 
-bool IsControllerAt(const EventRecord& r, std::uint32_t time, std::uint8_t kind, std::uint8_t number,
-                    std::uint8_t value) {
-    return RecordTime(r) == time && r.kind == kind && r.data[0] == number && r.data[1] == value;
-}
-
 // A record as time, kind and its first two data bytes.
 using Shown = std::tuple<std::uint32_t, int, int, int>;
 std::vector<Shown> Show(const std::vector<EventRecord>& records) {
@@ -40,6 +35,7 @@ struct Case {
     std::vector<EventRecord> input;
     std::uint32_t endTime;
     std::vector<Shown> expected;
+    std::size_t capacity = 0;  // records the buffer holds; 0 for room to spare
 };
 
 TEST(InitialValues, InsertsAndReplacesAtTheEarliestTime) {
@@ -68,6 +64,15 @@ TEST(InitialValues, InsertsAndReplacesAtTheEarliestTime) {
           endAt(20)}},
         {"no notes: both at the end time on channel 0", [](InitialValues&) {}, kExpression, {}, 700,
          {{700, 0xB0, kExpression, 100}, {700, 0xB0, 10, 64}, endAt(700)}},
+        {"wheel and modulation removed when not kept",
+         [](InitialValues& i) { i.bKeepWheel = 0, i.bKeepModulation = 0; }, kExpression,
+         {WheelRecord(0, 10), ControllerRecord(5, 1, 40), NoteRecord(5, 60, 90, 10), ControllerRecord(6, 2, 40),
+          WheelRecord(7, -3)},
+         20, {{0, 0xB0, kExpression, 100}, {0, 0xB0, 10, 64}, {5, 60, 90, 10}, {6, 0xB0, 2, 40}, endAt(20)}},
+        {"a full buffer gets no insert", [](InitialValues&) {}, kExpression, {NoteRecord(0, 60, 90, 10)}, 10,
+         {{0, 60, 90, 10}, endAt(10)}, 2},
+        {"room for one: the pan", [](InitialValues&) {}, kExpression, {NoteRecord(0, 60, 90, 10)}, 10,
+         {{0, 0xB0, 10, 64}, {0, 60, 90, 10}, endAt(10)}, 3},
     };
     // A keep flag counts in all its 32 bits.
     for (const std::uint32_t keep : {1u, 0x100u}) {
@@ -77,39 +82,10 @@ TEST(InitialValues, InsertsAndReplacesAtTheEarliestTime) {
             for (std::uint32_t* flag : {&initial.bKeepVelocity, &initial.bKeepExpression, &initial.bKeepWheel,
                                         &initial.bKeepModulation, &initial.bKeepPan})
                 if (*flag) *flag = keep;
-            RecordBuffer buffer(c.input, c.endTime);
+            RecordBuffer buffer(c.input, c.endTime, c.capacity);
             EXPECT_EQ(Show(Apply(buffer, initial, c.expression)), c.expected) << c.what << " keep " << keep;
         }
     }
-}
-
-TEST(InitialValues, WheelAndModulationRemovedWhenNotKept) {
-    InitialValues initial = kKeepAll;
-    initial.bKeepWheel = 0;
-    initial.bKeepModulation = 0;
-    RecordBuffer buffer({WheelRecord(0, 10), ControllerRecord(5, 1, 40), NoteRecord(5, 60, 90, 10),
-                         ControllerRecord(6, 2, 40), WheelRecord(7, -3)},
-                        20);
-    const auto out = Apply(buffer, initial);
-    for (const EventRecord& r : out) {
-        EXPECT_FALSE(IsWheel(r));
-        EXPECT_FALSE(IsControllerNumber(r, 1));
-        EXPECT_FALSE(IsDeleted(r));
-    }
-    EXPECT_EQ(out.size(), 5u);  // expression, pan, note, controller 2, end
-}
-
-TEST(InitialValues, FullBufferGetsNoInsert) {
-    RecordBuffer buffer({NoteRecord(0, 60, 90, 10)}, 10, 2);
-    ASSERT_EQ(buffer.bytesInUse, buffer.Capacity());
-    const auto out = Apply(buffer);
-    ASSERT_EQ(out.size(), 2u);
-    EXPECT_EQ(out[0].kind, 60);
-
-    RecordBuffer roomForOne({NoteRecord(0, 60, 90, 10)}, 10, 3);
-    const auto withPan = Apply(roomForOne);
-    ASSERT_EQ(withPan.size(), 3u);
-    EXPECT_TRUE(IsControllerAt(withPan[0], 0, 0xB0, 10, 64));
 }
 
 TEST(InitialValues, RecordsPastTheEndRecordAreNotTouched) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <tuple>
 
+#include "tests/support/event_bytes.h"
 #include "tests/support/filter_fixture.h"
 
 namespace cantivo::test {
@@ -19,52 +19,30 @@ protected:
     }
 };
 
-TEST_F(Intake, EndRecordFollowsTheLatestNoteEnd) {
-    TakeIn({Note(100, 60, 90, 50), Controller(120, 7, 100)});
-    const auto records = Records();
-    ASSERT_EQ(records.size(), 3u);
-    EXPECT_TRUE(IsEndRecord(records.back()));
-    EXPECT_EQ(RecordTime(records.back()), 150u);
-}
-
-TEST_F(Intake, NoteRecordKeepsLowSixteenBitsOfItsDurationButTheEndCountsWhole) {
-    TakeIn({Note(5, 64, 77, 0x11234, 9)});
-    const auto records = Records();
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ((std::array{records[0].kind, records[0].data[0], records[0].data[1], records[0].data[2],
-                          records[0].data[3]}),
-              (std::array<std::uint8_t, 5>{64, 77, 0x34, 0x12, 9}));
-    EXPECT_EQ(RecordTime(records[1]), 5u + 0x11234);
-}
-
-TEST_F(Intake, PhraseMarkerControllerBecomesAMarker) {
-    g_Options.Ctrl = 100;
-    TakeIn({Controller(0, 100, 63, 4), Controller(10, 100, 64, 6), Controller(20, 101, 64, 2)});
-    const auto records = Records();
-    ASSERT_EQ(records.size(), 4u);
-    EXPECT_EQ((std::array{records[0].kind, records[0].data[0], records[0].data[1], records[1].data[1]}),
-              (std::array<std::uint8_t, 4>{0xFF, kPhraseMarker, 0, 1}));
-    EXPECT_EQ(records[2].kind, 0xB2);
+// Each event becomes its record, in order, and an end record follows at the
+// latest time or note end; events of other kinds go straight out.
+TEST_F(Intake, EachEventBecomesItsRecordOrGoesStraightOut) {
+    g_Options.Ctrl = 100;  // the phrase marker controller
+    struct Case {
+        std::vector<HostEvent> input;
+        std::vector<HostEvent> forwarded;
+        std::vector<EventRecord> records;
+    };
+    const Case cases[] = {
+        {{Note(5, 64, 77, 0x11234, 9), Controller(0, 100, 63, 4), Controller(10, 100, 64, 6),
+          Controller(20, 101, 64, 2), Wheel(30, -8192), Wheel(31, 8191), Wheel(32, -31), Wheel(33, 1000, 3),
+          Other(60000, 7, 1)},
+         {Other(60000, 7, 1)},
+         {MetaRecord(0, kPhraseMarker, 0), NoteRecord(5, 64, 77, 0x1234, 9), MetaRecord(10, kPhraseMarker, 1),
+          ControllerRecord(20, 101, 64, 2), WheelRecord(30, -256), WheelRecord(31, 255), WheelRecord(32, 0),
+          WheelRecord(33, 31, 3), MetaRecord(5 + 0x11234, kEndRecord)}},
+        {{Other(30, 7, 1), Other(90, 8, 2)}, {Other(30, 7, 1), Other(90, 8, 2)}, {MetaRecord(90, kEndRecord)}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Bytes(TakeIn(c.input)), Bytes(c.forwarded));
+        EXPECT_EQ(Bytes(Records()), Bytes(c.records));
+    }
     EXPECT_EQ(filter->m_byMarkerChannel, 6);
-}
-
-TEST_F(Intake, WheelIsReducedTowardZero) {
-    TakeIn({Wheel(0, -8192), Wheel(1, 8191), Wheel(2, -31), Wheel(3, 1000, 3)});
-    const auto records = Records();
-    EXPECT_EQ((std::array{WheelValue(records[0]), WheelValue(records[1]), WheelValue(records[2]),
-                          WheelValue(records[3])}),
-              (std::array{-256, 255, 0, 31}));
-    EXPECT_EQ(records[3].kind, 0xE3);
-}
-
-TEST_F(Intake, OtherEventsGoStraightOutAndLeaveOnlyTheEndRecord) {
-    const auto forwarded = TakeIn({Other(30, 7, 1), Other(90, 8, 2)});
-    ASSERT_EQ(forwarded.size(), 2u);
-    EXPECT_EQ(+forwarded[1].hostTag, 2u);
-    const auto records = Records();
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_TRUE(IsEndRecord(records[0]));
-    EXPECT_EQ(RecordTime(records[0]), 90u);
 }
 
 // The first buffer holds 127999 events and the end record; one event more

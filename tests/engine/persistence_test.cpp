@@ -46,19 +46,14 @@ protected:
     CountingView windowless;
 };
 
-TEST_F(Persistence, ClassAndSizeAreFixed) {
-    CLSID id{};
-    EXPECT_EQ(filter->GetClassID(&id), S_OK);
-    EXPECT_TRUE(IsEqualGUID(id, CLSID_CantivoFilter));
-    EXPECT_EQ(filter->GetClassID(nullptr), E_POINTER);
-    MakeDistinct(*filter);
-    ULARGE_INTEGER size{};
-    EXPECT_EQ(filter->GetSizeMax(&size), S_OK);
-    EXPECT_EQ(size.QuadPart, 636u);
-    EXPECT_EQ(filter->GetSizeMax(nullptr), E_POINTER);
-}
-
 TEST_F(Persistence, SaveWritesSixFieldsAtTheirOffsets) {
+    CLSID id{};
+    ULARGE_INTEGER size{};
+    EXPECT_EQ((std::tuple{filter->GetClassID(&id), filter->GetSizeMax(&size), filter->GetClassID(nullptr),
+                          filter->GetSizeMax(nullptr)}),
+              (std::tuple{S_OK, S_OK, E_POINTER, E_POINTER}));
+    EXPECT_TRUE(IsEqualGUID(id, CLSID_CantivoFilter));
+    EXPECT_EQ(size.QuadPart, 636u);
     MakeDistinct(*filter);
     FailingStream stream;
     filter->m_bDirty = 1;
@@ -75,50 +70,25 @@ TEST_F(Persistence, SaveWritesSixFieldsAtTheirOffsets) {
     for (const auto& [offset, value] : bytes) EXPECT_EQ(b[offset], value) << offset;
 }
 
-TEST_F(Persistence, LoadTakesTheSettingsAndReloadsTheStyleWithoutAPage) {
-    FailingStream stream(Saved());
-    OwnedFilter loaded = NewFilter();
-    CountingView view;
-    loaded->m_pWindowlessView = &view;
-    EXPECT_EQ(loaded->Load(&stream), S_OK);
-    EXPECT_EQ(PersistedBytes(*loaded), PersistedBytes(*filter));
-    EXPECT_EQ(loaded->IsDirty(), S_FALSE);
-    // Processing is on whatever the view made of the style.
-    EXPECT_EQ((std::tuple{view.reloads, view.refreshes, +loaded->m_bLoaded, +loaded->m_bBypass}),
-              (std::tuple{1, 0, 1u, 0u}));
-}
-
-TEST_F(Persistence, OpenPageRefreshesInsteadAndNoViewLeavesTheSlots) {
+// The loaded settings are the saved ones, and processing is on whatever the
+// views made of them: an open page refreshes, else the windowless view reloads.
+TEST_F(Persistence, LoadTakesTheSettingsAndHasThemShown) {
     const auto saved = Saved();
-    CountingView page;
-    filter->m_pPage = &page;
-    FailingStream stream(saved);
-    EXPECT_EQ(filter->Load(&stream), S_OK);
-    EXPECT_EQ(page.refreshes, 1);
-    EXPECT_EQ(page.reloads + windowless.reloads + windowless.refreshes, 0);
-
-    filter->m_pPage = nullptr;
-    filter->m_pWindowlessView = nullptr;
-    filter->m_bBypass = 1;
-    FailingStream again(saved);
-    EXPECT_EQ(filter->Load(&again), S_OK);
-    EXPECT_EQ(filter->m_aSlots[0].wModule, kEmptySlot);
-    EXPECT_EQ(filter->m_bBypass, 0u);
+    for (const auto& [pageOpen, withView] : {std::pair{false, true}, std::pair{true, true}, std::pair{false, false}}) {
+        SCOPED_TRACE(std::to_string(pageOpen) + std::to_string(withView));
+        CountingView page;
+        CountingView view;
+        OwnedFilter loaded = NewFilter();
+        if (pageOpen) loaded->m_pPage = &page;
+        if (withView) loaded->m_pWindowlessView = &view;
+        FailingStream stream(saved);
+        EXPECT_EQ(loaded->Load(&stream), S_OK);
+        EXPECT_EQ(PersistedBytes(*loaded), PersistedBytes(*filter));
+        EXPECT_EQ((std::tuple{page.refreshes, page.reloads + view.refreshes, view.reloads, loaded->IsDirty(),
+                              +loaded->m_bLoaded, +loaded->m_bBypass}),
+                  (std::tuple{pageOpen ? 1 : 0, 0, !pageOpen && withView ? 1 : 0, S_FALSE, 1u, 0u}));
+    }
 }
-
-#ifdef _WIN32
-TEST_F(Persistence, RoundTripThroughTheSystemsMemoryStream) {
-    MakeDistinct(*filter);
-    IStream* stream = nullptr;
-    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
-    const std::unique_ptr<IStream, void (*)(IStream*)> owned(stream, [](IStream* s) { s->Release(); });
-    ASSERT_EQ(filter->Save(stream, TRUE), S_OK);
-    ASSERT_EQ(stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr), S_OK);
-    OwnedFilter loaded = NewFilter();
-    EXPECT_EQ(loaded->Load(stream), S_OK);
-    EXPECT_EQ(PersistedBytes(*loaded), PersistedBytes(*filter));
-}
-#endif
 
 TEST_F(Persistence, LoadIntoADirtyFilterReadsNothing) {
     FailingStream stream(Saved());
@@ -165,30 +135,24 @@ TEST_F(Persistence, NameWithoutTerminatorIsCutAtItsLastByte) {
     EXPECT_EQ(std::string(filter->m_szStyleName), std::string(259, 'A'));
 }
 
+// The save ends at a failing or short write; what was written stays.
 TEST_F(Persistence, SaveFailuresMapToMediumFullOrCantSave) {
     MakeDistinct(*filter);
-    struct Case {
-        int failAt;
-        int shortAt;
-        HRESULT failure;
-        HRESULT expected;
-    };
-    const Case cases[] = {{2, -1, STG_E_MEDIUMFULL, STG_E_MEDIUMFULL},
-                          {2, -1, E_FAIL, STG_E_CANTSAVE},
-                          {0, -1, E_OUTOFMEMORY, STG_E_CANTSAVE},
-                          {-1, 2, S_OK, STG_E_CANTSAVE}};
-    for (const Case& c : cases) {
+    // the call that fails, or the one that writes short, with what it fails with; the save's result
+    const std::tuple<int, int, HRESULT, HRESULT> cases[] = {{2, -1, STG_E_MEDIUMFULL, STG_E_MEDIUMFULL},
+                                                            {2, -1, E_FAIL, STG_E_CANTSAVE},
+                                                            {0, -1, E_OUTOFMEMORY, STG_E_CANTSAVE},
+                                                            {-1, 2, S_OK, STG_E_CANTSAVE}};
+    for (const auto& [failAt, shortAt, failure, expected] : cases) {
         filter->m_bDirty = 1;
         FailingStream stream;
-        stream.failWriteAt = c.failAt;
-        stream.shortWriteAt = c.shortAt;
-        stream.failure = c.failure;
-        EXPECT_EQ(filter->Save(&stream, 1), c.expected);
+        stream.failWriteAt = failAt;
+        stream.shortWriteAt = shortAt;
+        stream.failure = failure;
+        EXPECT_EQ(filter->Save(&stream, 1), expected);
         EXPECT_EQ(filter->m_bDirty, 1u);
-        EXPECT_EQ(stream.writeCalls, std::max(c.failAt, c.shortAt) + 1);  // the save ends at the failure
-        if (c.failAt == 2) {
-            EXPECT_EQ(stream.bytes.size(), 520u);  // what was written stays
-        }
+        EXPECT_EQ(stream.writeCalls, std::max(failAt, shortAt) + 1);
+        EXPECT_EQ(stream.bytes.size(), failAt == 2 ? 520u : stream.bytes.size());
     }
 }
 

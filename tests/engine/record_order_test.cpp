@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -11,26 +10,6 @@
 
 namespace cantivo::test {
 namespace {
-
-TEST(RecordLayout, TimeIsTwentyFourBitLittleEndian) {
-    EventRecord r{};
-    SetRecordTime(r, 0x123456);
-    EXPECT_EQ((std::array{r.time[0], r.time[1], r.time[2]}), (std::array<std::uint8_t, 3>{0x56, 0x34, 0x12}));
-    EXPECT_EQ(RecordTime(r), 0x123456u);
-    SetRecordTime(r, 70000 + (1u << 24));
-    EXPECT_EQ(RecordTime(r), 70000u);
-}
-
-TEST(RecordLayout, WheelValueRoundTripsThroughItsTwoParts) {
-    for (int value = -256; value <= 255; ++value) {
-        const EventRecord r = WheelRecord(0, value, 3);
-        EXPECT_LE(r.data[0], 127);
-        EXPECT_LE(r.data[1], 3);
-        EXPECT_EQ(WheelValue(r), value);
-    }
-    const EventRecord centre = WheelRecord(0, 0);
-    EXPECT_EQ((std::array{centre.data[0], centre.data[1]}), (std::array<std::uint8_t, 2>{64, 0}));
-}
 
 TEST(CompareRecords, TimeFirstThenClass) {
     EXPECT_EQ(CompareRecords(MetaRecord(10, kEndRecord), MetaRecord(11, kPhraseMarker)), -1);

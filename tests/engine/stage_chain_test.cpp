@@ -64,14 +64,5 @@ TEST_F(StageChain, OptionsStartValuesThinNothing) {
     EXPECT_EQ(output.size(), 5u);  // the input and the inserted pan
 }
 
-TEST_F(StageChain, EmptyStyleRunsTheEngineStagesOnly) {
-    ThinningOn();
-    const auto output = Run({Controller(0, 10, 64), Controller(5, 10, 66), Note(5, 60, 90, 10)});
-    ASSERT_EQ(output.size(), 3u);  // expression inserted, the second pan thinned
-    EXPECT_EQ(output[0].note.key, 11);
-    EXPECT_EQ(output[1].note.key, 10);
-    EXPECT_EQ(+output[2].type, kHostNote);
-}
-
 }  // namespace
 }  // namespace cantivo::test

@@ -14,7 +14,6 @@
 #include "platform/posix/movable_failures.h"
 #include "tests/support/event_bytes.h"
 #include "tests/support/plugin_folder_filter.h"
-#include "tests/support/records.h"
 
 namespace {
 
@@ -35,16 +34,6 @@ void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
 
 namespace cantivo::test {
 namespace {
-
-// Two bars of a melody with a controller, a wheel move and a host event of its own.
-std::vector<HostEvent> Phrase() {
-    std::vector<HostEvent> events;
-    for (int beat = 0; beat < 8; ++beat) events.push_back(Note(beat * 480, 60 + beat, 70 + 5 * beat, 400));
-    events.push_back(Controller(240, 7, 100));
-    events.push_back(Wheel(960, 2048));
-    events.push_back(Other(1200, 0x100, 7));
-    return events;
-}
 
 // With a bundled style loaded, and what it makes of the phrase.
 class FailureWalk : public PluginFolderFilter {
@@ -76,7 +65,6 @@ protected:
         EXPECT_EQ(GetErrorCode(), kNoError);
     }
 
-    const std::vector<HostEvent> input = Phrase();
     std::vector<HostEvent> reference;
 };
 

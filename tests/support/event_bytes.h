@@ -1,4 +1,4 @@
-// Host events compared as the bytes a host sees, padding-free as they are.
+// Host events or records compared as their bytes, padding-free as they are.
 #pragma once
 
 #include <algorithm>
@@ -11,18 +11,15 @@
 
 namespace cantivo::test {
 
-using EventBytes = std::array<std::uint8_t, sizeof(HostEvent)>;
-
-inline EventBytes BytesOf(const HostEvent& event) {
-    EventBytes bytes;
-    std::memcpy(bytes.data(), &event, sizeof event);
-    return bytes;
-}
+template <typename T>
+using BytesOfOne = std::array<std::uint8_t, sizeof(T)>;
+using EventBytes = BytesOfOne<HostEvent>;
 
 // In the order given, or sorted to compare as a multiset.
-inline std::vector<EventBytes> Bytes(const std::vector<HostEvent>& events, bool sorted = false) {
-    std::vector<EventBytes> bytes;
-    for (const HostEvent& event : events) bytes.push_back(BytesOf(event));
+template <typename T>
+std::vector<BytesOfOne<T>> Bytes(const std::vector<T>& items, bool sorted = false) {
+    std::vector<BytesOfOne<T>> bytes(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) std::memcpy(bytes[i].data(), &items[i], sizeof(T));
     if (sorted) std::sort(bytes.begin(), bytes.end());
     return bytes;
 }

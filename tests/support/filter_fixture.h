@@ -14,6 +14,7 @@
 #include "tests/support/host_doubles.h"
 #include "tests/support/records.h"
 #include "tests/support/temp_folder.h"
+#include "tools/host/event_queue.h"
 
 namespace cantivo::test {
 
@@ -28,7 +29,7 @@ class FilterFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         g_Options = OptionsSettings{};
-        folder.Touch("R40.DLL");
+        folder.Touch("r40.dll");  // module 40 alone is enough, named in any case
         SetModuleFolder(folder.Path());
         filter = NewFilter();
         host.AddRef();  // the filter releases the host object it is given

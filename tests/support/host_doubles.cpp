@@ -3,26 +3,12 @@
 namespace cantivo::test {
 
 HRESULT TestHost::QueryInterface(REFIID riid, void** ppv) {
-    const bool withheld = (IsEqualGUID(riid, IID_IHostTimeBase) && !offerTimeBase) ||
-                          (IsEqualGUID(riid, IID_IHostMeter) && !offerMeter);
-    if (withheld) {
+    if (IsEqualGUID(riid, IID_IHostMeter) && !offerMeter) {
         *ppv = nullptr;
         return E_NOINTERFACE;
     }
     if (IsEqualGUID(riid, IID_IHostMeter) && !meterKnown) return unknownMeter_.QueryInterface(riid, ppv);
     return host::Sequencer::QueryInterface(riid, ppv);
-}
-
-HRESULT FailingEventQueue::GetCount(std::int32_t* count) {
-    return failCount ? E_FAIL : host::EventQueue::GetCount(count);
-}
-
-HRESULT FailingEventQueue::GetAt(std::int32_t index, HostEvent* event) {
-    if (index == failFetchAt) {
-        if (failFetchOnce) failFetchAt = -1;
-        return E_FAIL;
-    }
-    return host::EventQueue::GetAt(index, event);
 }
 
 HRESULT FailingStream::Read(void* pv, ULONG cb, ULONG* pcbRead) {

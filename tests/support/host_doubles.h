@@ -1,25 +1,23 @@
 // The host library's objects as tests need them: a host with chosen services,
-// and a queue and a stream that fail when a test says so.
+// and a stream that fails when a test says so.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "tools/host/event_queue.h"
 #include "tools/host/host_services.h"
 #include "tools/host/memory_stream.h"
 
 namespace cantivo::test {
 
-// 480 ticks per quarter at 120 beats a minute, in 3/8; either service can be
-// withheld, and the meter can be one the host does not know.
+// 480 ticks per quarter at 120 beats a minute, in 3/8; the meter can be
+// withheld, or be one the host does not know.
 class TestHost final : public host::Sequencer {
 public:
     TestHost() : host::Sequencer(480, 500000, 3, 3) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
 
-    bool offerTimeBase = true;
     bool offerMeter = true;
     bool meterKnown = true;
 
@@ -30,18 +28,6 @@ private:
         std::int32_t STDMETHODCALLTYPE HasMeter() override { return 0; }
     };
     UnknownMeter unknownMeter_;
-};
-
-class FailingEventQueue final : public host::EventQueue {
-public:
-    using host::EventQueue::EventQueue;
-
-    HRESULT STDMETHODCALLTYPE GetCount(std::int32_t* count) override;
-    HRESULT STDMETHODCALLTYPE GetAt(std::int32_t index, HostEvent* event) override;
-
-    bool failCount = false;
-    std::int32_t failFetchAt = -1;  // index whose fetch fails; -1 for none
-    bool failFetchOnce = false;     // only the first fetch of that index fails
 };
 
 class FailingStream final : public host::MemoryStream {

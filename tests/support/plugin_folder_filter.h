@@ -1,34 +1,24 @@
-// A filter connected in the build's own plug-in folder, where our rule modules
+// A connected filter in the build's own plug-in folder, where our rule modules
 // and the bundled styles lie beside the test programs.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
-#include "engine/module_folder.h"
-#include "options/options_settings.h"
 #include "platform/files.h"
 #include "styles/style_loader.h"
-#include "tests/support/message_capture.h"
-#include "tests/support/owned_filter.h"
-#include "tools/host/event_queue.h"
-#include "tools/host/host_services.h"
+#include "tests/support/filter_fixture.h"
 
 namespace cantivo::test {
 
-class PluginFolderFilter : public ::testing::Test {
+class PluginFolderFilter : public FilterFixture {
 protected:
     void SetUp() override {
-        g_Options = OptionsSettings{};
+        FilterFixture::SetUp();
         const auto bin = std::filesystem::path(platform::ThisModuleFilePath()).parent_path();
         SetModuleFolder(bin.string() + '/');
-        host.AddRef();  // the filter releases the host object it is given
-        ASSERT_EQ(filter->Connect(&host), S_OK);
     }
-    void TearDown() override { filter->Disconnect(); }
 
     // Names a bundled style and loads it as the page does.
     bool LoadBundled(const char* folder, const char* name, bool interactive) {
@@ -36,16 +26,17 @@ protected:
         std::strcpy(filter->m_szStyleName, name);
         return LoadStyle(*filter, nullptr, interactive, false);
     }
-    std::vector<HostEvent> Run(const std::vector<HostEvent>& events) {
-        host::EventQueue in(events);
-        host::EventQueue out;
-        EXPECT_EQ(filter->ProcessEvents(0, 0, &in, &out), S_OK);
-        return out.events;
-    }
 
-    MessageCapture messages;
-    host::Sequencer host{480, 500000, 4, 2};
-    OwnedFilter filter = NewFilter();
+    // Two bars of a melody with a controller, a wheel move and a host event of its own.
+    static std::vector<HostEvent> Phrase() {
+        std::vector<HostEvent> events;
+        for (int beat = 0; beat < 8; ++beat) events.push_back(Note(beat * 480, 60 + beat, 70 + 5 * beat, 400));
+        events.push_back(Controller(240, 7, 100));
+        events.push_back(Wheel(960, 2048));
+        events.push_back(Other(1200, 0x100, 7));
+        return events;
+    }
+    const std::vector<HostEvent> input = Phrase();
 };
 
 }  // namespace cantivo::test

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "cantivo/mfx.h"
@@ -99,7 +98,5 @@ inline HostEvent Other(std::int32_t time, std::int32_t type, std::uint32_t tag) 
     e.hostTag = tag;
     return e;
 }
-
-inline bool SameEvent(const HostEvent& a, const HostEvent& b) { return std::memcmp(&a, &b, sizeof(HostEvent)) == 0; }
 
 }  // namespace cantivo::test

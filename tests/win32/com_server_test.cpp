@@ -6,6 +6,7 @@
 #include "cantivo/mfx.h"
 #include "tests/support/host_doubles.h"
 #include "tests/win32/plugin_module.h"
+#include "tools/host/event_queue.h"
 
 namespace cantivo::test {
 namespace {
