@@ -135,17 +135,15 @@ bool SameBytes(const std::vector<EventRecord>& a, const std::vector<EventRecord>
     return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(EventRecord)) == 0;
 }
 
-class EveryModule : public ::testing::TestWithParam<int> {
-protected:
-    int Row() const { return GetParam(); }  // each module works on the row of its own number
-};
+// Each module works on the row of its own number.
+using EveryModule = ::testing::TestWithParam<int>;
 
 // Depth 0 changes nothing, depth 100 changes something, and a run repeats exactly.
 TEST_P(EveryModule, DepthDecidesAndTheSameRunGivesTheSameBytes) {
     const auto piece = Piece();
-    EXPECT_TRUE(SameBytes(RunModule(GetParam(), piece, Call(Row(), 0, 30)), piece));
-    EXPECT_FALSE(SameBytes(RunModule(GetParam(), piece, Call(Row(), 100, 20)), piece));
-    const ModuleCall call = Call(Row(), 150, 30);
+    EXPECT_TRUE(SameBytes(RunModule(GetParam(), piece, Call(GetParam(), 0, 30)), piece));
+    EXPECT_FALSE(SameBytes(RunModule(GetParam(), piece, Call(GetParam(), 100, 20)), piece));
+    const ModuleCall call = Call(GetParam(), 150, 30);
     EXPECT_TRUE(SameBytes(RunModule(GetParam(), piece, call), RunModule(GetParam(), piece, call)));
 }
 
@@ -156,7 +154,7 @@ TEST_P(EveryModule, DepthDecidesAndTheSameRunGivesTheSameBytes) {
 TEST_P(EveryModule, KeepsTheBufferValidAndBounded) {
     const auto check = [&](const std::vector<EventRecord>& material, const std::string& text, std::uint16_t timeBase) {
         SCOPED_TRACE(text + " at " + std::to_string(timeBase));
-        ModuleCall call = Call(Row(), 200, 30);
+        ModuleCall call = Call(GetParam(), 200, 30);
         call.ruleText = text;
         call.timeBase = timeBase;
         const auto out = RunModule(GetParam(), material, call);

@@ -23,21 +23,20 @@ TEST(OptionsForm, EntriesShowTheSettingsAndAnExpressionControllerWithoutAButtonB
     EXPECT_EQ(settings.VolB, 11);
 }
 
+// Each entry at both ends of its range.
 TEST(OptionsForm, AcceptedEntriesAreTakenOverAndTempoIsLeftAlone) {
-    for (const char* controller : {"0", "127"}) {
-        for (const char* interval : {"2", "64"}) {
-            OptionsSettings settings = kStored;
-            OptionsEntries entries = EntriesFor(settings);
-            entries.controller = controller;
-            entries.expressionController = 2;
-            entries.thinning = {true, false, true, false};
-            entries.intervals = {interval, interval, interval, interval};
-            ASSERT_FALSE(TakeOverEntries(entries, settings));
-            const auto value = std::stoi(interval);
-            const OptionsSettings expected = {2,     static_cast<std::uint8_t>(std::stoi(controller)), 0, 0, 9, 1,
-                                              value, 0,     value, 1, value, 0, value};
-            EXPECT_EQ(settings, expected) << controller << " " << interval;
-        }
+    for (const auto& [controller, interval] : {std::pair{"0", "2"}, std::pair{"127", "64"}}) {
+        OptionsSettings settings = kStored;
+        OptionsEntries entries = EntriesFor(settings);
+        entries.controller = controller;
+        entries.expressionController = 2;
+        entries.thinning = {true, false, true, false};
+        entries.intervals = {interval, interval, interval, interval};
+        ASSERT_FALSE(TakeOverEntries(entries, settings));
+        const auto value = std::stoi(interval);
+        const OptionsSettings expected = {2,     static_cast<std::uint8_t>(std::stoi(controller)), 0, 0, 9, 1,
+                                          value, 0,     value, 1, value, 0, value};
+        EXPECT_EQ(settings, expected) << controller << " " << interval;
     }
 }
 

@@ -41,26 +41,19 @@ TEST(RangeTexts, ShowOneValueOrBoth) {
     for (const auto& [low, high, shown] : noteValues) EXPECT_EQ(NoteValueRangeText(low, high), shown) << low;
 }
 
-class Requirements : public testing::Test {
-protected:
-    Requirements() {
-        header_.nVelocityMax = header_.nVelocityMin;
-        SetField(header_.szTestExamples, "0123456789abcdefNEXT");  // fills the field, no NUL
-    }
-
-    StyleFileHeader header_ = SampleStyle().header;  // its description follows the examples
-};
-
-TEST_F(Requirements, EachControlInTurnWithItsText) {
+TEST(Requirements, EachControlInTurnWithItsText) {
+    StyleFileHeader header = SampleStyle().header;  // its description follows the examples
+    header.nVelocityMax = header.nVelocityMin;
+    SetField(header.szTestExamples, "0123456789abcdefNEXT");  // fills the field, no NUL
     const std::vector<std::pair<int, std::string>> expected{
         {1105, "90...140"},   {1106, "1/8...1/1"}, {1107, "40"},      {1108, "-5...127"},
         {1109, "Lead sheet"}, {1110, "CC100"},     {1111, "36...96"}, {1112, "480"},
         {1113, "4/4"},        {1114, "Grace notes"}, {1115, "None"},  {1116, "Ghosts"},
         {1117, "Trills"},     {1118, "0123456789abcdef"},
     };
-    EXPECT_EQ(StyleRequirementTexts(header_), expected);
-    header_.nTimeBase = 0;  // any time base will do
-    EXPECT_EQ(StyleRequirementTexts(header_)[7], (std::pair<int, std::string>{1112, "Indifferent"}));
+    EXPECT_EQ(StyleRequirementTexts(header), expected);
+    header.nTimeBase = 0;  // any time base will do
+    EXPECT_EQ(StyleRequirementTexts(header)[7], (std::pair<int, std::string>{1112, "Indifferent"}));
 }
 
 struct DescriptionCase {
