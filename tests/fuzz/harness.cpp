@@ -8,7 +8,6 @@
 
 #include "engine/error_code.h"
 #include "engine/module_folder.h"
-#include "engine/rule_slot.h"
 #include "midi/host_events.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -39,18 +38,6 @@ std::vector<test::EventBytes> Forwarded(const std::vector<HostEvent>& events) {
         return event.type != kHostNote && event.type != kHostController && event.type != kHostWheel;
     });
     return test::Bytes(forwarded, true);
-}
-
-template <typename... Members>
-void CopyMembers(CMFCMidiFilter& to, const CMFCMidiFilter& from, Members... members) {
-    (std::memcpy(&(to.*members), &(from.*members), sizeof(to.*members)), ...);
-}
-
-CMFCMidiFilter* Connected(host::Sequencer& host, FilterView* windowlessView) {
-    auto* filter = new CMFCMidiFilter(windowlessView);
-    host.AddRef();  // the filter releases the host object it is given
-    if (filter->Connect(&host) != S_OK) std::abort();
-    return filter;
 }
 
 }  // namespace
@@ -118,26 +105,12 @@ const std::vector<std::vector<std::uint8_t>>& BundledStyles() {
     return styles;
 }
 
-HarnessFilter::HarnessFilter(RuleModuleLoader& modules, FilterView* windowlessView) {
+HarnessFilter::HarnessFilter(RuleModuleLoader& modules, FilterView* windowlessView)
+    : filter_(test::NewFilter(windowlessView)) {
     platform::SetMessageBoxHandler([](const std::string&, unsigned) { return 1; });
-    filter_ = Connected(host_, windowlessView);
-    connected_ = Connected(host_, nullptr);
+    host_.AddRef();  // the filter releases the host object it is given
+    if (filter_->Connect(&host_) != S_OK) std::abort();
     filter_->m_pModuleLoader = &modules;
-}
-
-HarnessFilter::~HarnessFilter() {
-    for (CMFCMidiFilter* filter : {filter_, connected_}) {
-        filter->Disconnect();
-        filter->Release();
-    }
-}
-
-void HarnessFilter::Reset() {
-    for (RuleSlot& slot : filter_->m_aSlots) ClearSlot(slot);
-    using F = CMFCMidiFilter;
-    CopyMembers(*filter_, *connected_, &F::m_bDirty, &F::m_byPort, &F::m_byMarkerChannel, &F::m_szStyleFolder,
-                &F::m_szStyleName, &F::m_Params, &F::m_Initial, &F::m_StyleInitial, &F::m_abMuted, &F::m_anAxis,
-                &F::m_abLocked, &F::m_nSlotCount, &F::m_wMeter, &F::m_wTimeBase, &F::m_bLoaded, &F::m_bBypass);
 }
 
 std::vector<HostEvent> HarnessFilter::Run(const std::vector<HostEvent>& events) {

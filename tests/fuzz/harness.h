@@ -1,7 +1,7 @@
-// What the fuzz targets share: one connected filter for a whole run, its rule
-// modules resident in the process, the bundled styles in memory, and host
-// events as an input spells them. Each input starts from the state a fresh
-// connect gives; only the event block is kept, as it is between runs.
+// What the fuzz targets share: a connected filter for each input, so that an
+// input that fails does so again on its own; rule modules resident in the
+// process, the bundled styles in memory, and host events as an input spells
+// them.
 #pragma once
 
 #include <algorithm>
@@ -17,6 +17,7 @@
 #include "engine/midi_filter.h"
 #include "engine/rule_module_loader.h"
 #include "platform/dynamic_library.h"
+#include "tests/support/owned_filter.h"
 #include "tools/host/host_services.h"
 
 namespace cantivo::fuzz {
@@ -74,31 +75,17 @@ const std::vector<std::vector<std::uint8_t>>& BundledStyles();
 // The opening of the example piece's busiest track, as a host hands it over.
 const std::vector<HostEvent>& ExamplePhrase();
 
+// A filter connected to a host of its own, for one input; disconnecting it
+// frees what the input left in it, so the leak check sees each input alone.
 class HarnessFilter {
 public:
     explicit HarnessFilter(RuleModuleLoader& modules, FilterView* windowlessView = nullptr);
-    ~HarnessFilter();
+    ~HarnessFilter() { filter_->Disconnect(); }
     HarnessFilter(const HarnessFilter&) = delete;
     HarnessFilter& operator=(const HarnessFilter&) = delete;
 
-    // The state as it stood after connecting: no slots, the settings a new filter has.
-    void Reset();
-
-    // Resets the filter for one input, and again when the input is done, so
-    // that no slot data is held between inputs (the leak check runs per input).
-    class FreshInput {
-    public:
-        explicit FreshInput(HarnessFilter& filter) : filter_(filter) { filter_.Reset(); }
-        ~FreshInput() { filter_.Reset(); }
-        FreshInput(const FreshInput&) = delete;
-        FreshInput& operator=(const FreshInput&) = delete;
-
-    private:
-        HarnessFilter& filter_;
-    };
-
     CMFCMidiFilter& operator*() { return *filter_; }
-    CMFCMidiFilter* operator->() { return filter_; }
+    CMFCMidiFilter* operator->() { return filter_.get(); }
 
     // One processing run; what the filter put out. Every input event of a kind
     // the filter hands on untouched comes out once, and after a failed run the
@@ -107,8 +94,7 @@ public:
 
 private:
     host::Sequencer host_{480, 500000, 4, 2};
-    CMFCMidiFilter* filter_;
-    CMFCMidiFilter* connected_;  // never runs: the state Reset goes back to
+    test::OwnedFilter filter_;
 };
 
 }  // namespace cantivo::fuzz

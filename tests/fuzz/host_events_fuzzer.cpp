@@ -20,8 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto muted = input.Take<std::uint8_t>();
     const auto params = input.Take<ParamSettings>();
 
-    static auto& filter = *new fuzz::HarnessFilter(fuzz::OurResidentModules());
-    const fuzz::HarnessFilter::FreshInput fresh(filter);
+    fuzz::HarnessFilter filter(fuzz::OurResidentModules());
     if (!LoadStyleBytes(*filter, style, nullptr, true, false)) std::abort();
     filter->m_Params = params;
     for (int k = 0; k < kParameterCount; ++k) filter->m_abMuted[k] = (muted >> k) & 1;

@@ -79,8 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto events = fuzz::TakeHostEvents(input, count);
     g_script = &input;
 
-    static auto& filter = *new fuzz::HarnessFilter(LiarModule());
-    const fuzz::HarnessFilter::FreshInput fresh(filter);
+    fuzz::HarnessFilter filter(LiarModule());
     for (std::size_t k = 0; k < slots; ++k) {
         filter->m_aSlots[k].wModule = kLiar;
         filter->m_aSlots[k].pData = new std::uint8_t[kRuleDataPadding]();  // the slot owns it

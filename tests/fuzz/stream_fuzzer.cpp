@@ -28,8 +28,8 @@ public:
 };
 
 std::vector<std::uint8_t> LoadAndSave(std::span<const std::uint8_t> bytes, bool run) {
-    static auto& filter = *new fuzz::HarnessFilter(fuzz::OurResidentModules(), new InMemoryStyles);
-    const fuzz::HarnessFilter::FreshInput fresh(filter);
+    static InMemoryStyles styles;
+    fuzz::HarnessFilter filter(fuzz::OurResidentModules(), &styles);
     host::MemoryStream in(bytes);
     if (filter->Load(&in) != S_OK) return {};
     host::MemoryStream out;

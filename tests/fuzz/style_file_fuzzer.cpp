@@ -27,8 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadStyleFile(bytes, style);
 
     MakeChecksumHold(bytes);
-    static auto& filter = *new fuzz::HarnessFilter(fuzz::OurResidentModules());
-    const fuzz::HarnessFilter::FreshInput fresh(filter);
+    fuzz::HarnessFilter filter(fuzz::OurResidentModules());
     if (!LoadStyleBytes(*filter, bytes, nullptr, true, false)) return 0;
     filter.Run(fuzz::ExamplePhrase());
     return 0;

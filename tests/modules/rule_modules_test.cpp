@@ -1,18 +1,94 @@
+// Our rule modules, each run as the rule stage would run it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <random>
 
 #include "engine/record_order.h"
-#include "tests/modules/module_runner.h"
+#include "platform/dynamic_library.h"
+#include "platform/files.h"
 #include "tests/support/records.h"
 
 namespace cantivo::test {
 namespace {
 
+enum OurModule { kStartTime = 1, kDurations = 2, kVelocity = 3, kExpression = 4, kModulation = 6, kSwing = 7 };
+
 constexpr std::uint32_t kBeat = 480;
 constexpr std::uint32_t kBar = 4 * kBeat;
+
+struct ModuleCall {
+    SettingsRegion settings{};
+    std::string ruleText = "seed=5";
+    std::uint16_t timeBase = 480;
+    std::uint8_t expressionController = 11;
+};
+
+// Every row at depth 100 but `parameter`'s (row 7, the variable depth, takes the depth only).
+ModuleCall Call(int parameter, std::uint16_t depth, std::uint16_t random = 0) {
+    ModuleCall call;
+    for (ParamEntry& entry : call.settings.params.aEntry) entry = {100, 0};
+    call.settings.params.wVariableDepth = parameter == 7 ? depth : 100;
+    if (parameter != 7) call.settings.params.aEntry[parameter] = {depth, random};
+    return call;
+}
+
+// `records` ends with an end record; so does the result. The buffer handed to
+// the module is exactly as large as the input, so modules that add records
+// must grow it. The meter is 4/4.
+std::vector<EventRecord> RunModule(int module, const std::vector<EventRecord>& records, const ModuleCall& call) {
+    const auto path = std::filesystem::path(platform::ThisModuleFilePath()).parent_path() /
+                      ("R" + std::to_string(module) + ".DLL");
+    platform::DynamicLibrary library(path.string());
+    EXPECT_TRUE(library) << path;
+    auto convert = reinterpret_cast<QV12ConvertFunction>(library.Symbol(kRuleEntryPoint));
+    if (!convert) return {};
+
+    auto bytesInUse = static_cast<std::int32_t>(records.size() * sizeof(EventRecord));
+    std::int32_t capacity = bytesInUse;
+    HGLOBAL events = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(capacity));
+    std::memcpy(GlobalLock(events), records.data(), static_cast<std::size_t>(bytesInUse));
+    GlobalUnlock(events);
+
+    std::string text = call.ruleText;
+    SettingsRegion settings = call.settings;
+    std::uint8_t params[kSlotParamBytes] = {};
+    EXPECT_NE(convert(nullptr, text.data(), &events, &capacity, &bytesInUse, &settings, params, 0x0204, 0,
+                      call.timeBase, call.expressionController),
+              0);
+    EXPECT_LE(bytesInUse, capacity);
+    EXPECT_LE(static_cast<SIZE_T>(capacity), GlobalSize(events));
+    const auto* base = static_cast<const EventRecord*>(GlobalLock(events));
+    std::vector<EventRecord> result(base, base + bytesInUse / sizeof(EventRecord));
+    GlobalUnlock(events);
+    GlobalFree(events);
+    return result;
+}
+
+// What holds for every module's result: sorted, end record last and after
+// every note's end, no two notes of one key and channel sounding at once.
+void ExpectValidBuffer(const std::vector<EventRecord>& records) {
+    ASSERT_FALSE(records.empty());
+    ASSERT_TRUE(IsEndRecord(records.back()));
+    std::map<int, std::uint32_t> soundingUntil;
+    for (std::size_t i = 0; i + 1 < records.size(); ++i) {
+        const EventRecord& r = records[i];
+        ASSERT_FALSE(IsEndRecord(r)) << i;
+        if (i > 0) {
+            ASSERT_LE(CompareRecords(records[i - 1], r), 0) << "out of order at " << i;
+        }
+        if (!IsNote(r)) continue;
+        EXPECT_LE(RecordTime(r) + NoteDuration(r), RecordTime(records.back())) << i;
+        const int voice = r.kind << 4 | (r.data[3] & 0x0F);
+        const auto found = soundingUntil.find(voice);
+        const std::uint32_t free = found == soundingUntil.end() ? 0 : found->second;
+        ASSERT_LE(free, RecordTime(r)) << "key " << int{r.kind} << " overlaps at " << RecordTime(r);
+        soundingUntil[voice] = RecordTime(r) + NoteDuration(r);
+    }
+}
 
 std::vector<EventRecord> Finished(std::vector<EventRecord> records) {
     SortRecords(records.data(), records.size());
@@ -59,48 +135,40 @@ bool SameBytes(const std::vector<EventRecord>& a, const std::vector<EventRecord>
     return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(EventRecord)) == 0;
 }
 
-class EveryModule : public ::testing::TestWithParam<int> {
-protected:
-    int Row() const { return GetParam(); }  // each module works on the row of its own number
-};
+// Each module works on the row of its own number.
+using EveryModule = ::testing::TestWithParam<int>;
 
 // Depth 0 changes nothing, depth 100 changes something, and a run repeats exactly.
 TEST_P(EveryModule, DepthDecidesAndTheSameRunGivesTheSameBytes) {
     const auto piece = Piece();
-    EXPECT_TRUE(SameBytes(RunModule(GetParam(), piece, ModuleCall().Row(Row(), 0, 30)), piece));
-    EXPECT_FALSE(SameBytes(RunModule(GetParam(), piece, ModuleCall().Row(Row(), 100, 20)), piece));
-    const ModuleCall call = ModuleCall().Row(Row(), 150, 30);
+    EXPECT_TRUE(SameBytes(RunModule(GetParam(), piece, Call(GetParam(), 0, 30)), piece));
+    EXPECT_FALSE(SameBytes(RunModule(GetParam(), piece, Call(GetParam(), 100, 20)), piece));
+    const ModuleCall call = Call(GetParam(), 150, 30);
     EXPECT_TRUE(SameBytes(RunModule(GetParam(), piece, call), RunModule(GetParam(), piece, call)));
 }
 
-TEST_P(EveryModule, KeepsTheBufferValidOnRandomMaterial) {
-    for (unsigned seed = 1; seed <= 20; ++seed) {
-        SCOPED_TRACE(seed);
-        ModuleCall call = ModuleCall().Row(Row(), 200, 30);
-        call.ruleText = "seed=" + std::to_string(seed);
-        ExpectValidBuffer(RunModule(GetParam(), RandomMaterial(seed), call));
-    }
-    ExpectValidBuffer(RunModule(GetParam(), Piece(), ModuleCall().Row(Row(), 200, 30)));
-}
-
-// Rule text comes from a style file anyone may pass on: numbers out of any
-// sensible range, or wrapped when read into 32 bits, must neither crash a
-// module nor let it add without end, on dense material or a sparse span.
-TEST_P(EveryModule, OutOfRangeRuleTextKeepsTheBufferValidAndBounded) {
+// Random material first; then rule text from a style file anyone may pass on:
+// numbers out of any sensible range, or wrapped when read into 32 bits, must
+// neither crash a module nor let it add without end, on dense material or a
+// sparse span.
+TEST_P(EveryModule, KeepsTheBufferValidAndBounded) {
+    const auto check = [&](const std::vector<EventRecord>& material, const std::string& text, std::uint16_t timeBase) {
+        SCOPED_TRACE(text + " at " + std::to_string(timeBase));
+        ModuleCall call = Call(GetParam(), 200, 30);
+        call.ruleText = text;
+        call.timeBase = timeBase;
+        const auto out = RunModule(GetParam(), material, call);
+        ExpectValidBuffer(out);
+        EXPECT_LE(out.size(), material.size() * 17 + 1024);
+    };
+    for (unsigned seed = 1; seed <= 20; ++seed) check(RandomMaterial(seed), "seed=" + std::to_string(seed), 480);
     const std::vector<EventRecord> sparse =
         Finished({NoteRecord(0, 60, 80, 200, 0), NoteRecord(kLatestRecordTime - 0x10000, 62, 80, 200, 0)});
     for (const auto& material : {Piece(), sparse}) {
-        for (const char* text : {"bars=33554432", "bars=-5", "delay=-50", "delay=4294967295", "delay=2147483647",
-                                 "step=12", "step=-1", "step=2147483647", "long=-1 step=1", "length=-2147483648"}) {
-            for (std::uint16_t timeBase : {480, 65535}) {
-                SCOPED_TRACE(std::string(text) + " at " + std::to_string(timeBase));
-                ModuleCall call = ModuleCall().Row(Row(), 200, 30);
-                call.ruleText = text;
-                call.timeBase = timeBase;
-                const auto out = RunModule(GetParam(), material, call);
-                ExpectValidBuffer(out);
-                EXPECT_LE(out.size(), material.size() * 17 + 1024);
-            }
+        for (const char* text : {"seed=5", "bars=33554432", "bars=-5", "delay=-50", "delay=4294967295",
+                                 "delay=2147483647", "step=12", "step=-1", "step=2147483647", "long=-1 step=1",
+                                 "length=-2147483648"}) {
+            for (std::uint16_t timeBase : {480, 65535}) check(material, text, timeBase);
         }
     }
 }
@@ -110,13 +178,13 @@ INSTANTIATE_TEST_SUITE_P(RuleModules, EveryModule,
                          [](const auto& info) { return "R" + std::to_string(info.param); });
 
 TEST(StartTime, OffBeatNotesSitBackAndPhraseEndsBroaden) {
-    const auto line = Notes(RunModule(kStartTime, Piece(), ModuleCall().Row(1, 100)), 0);
+    const auto line = Notes(RunModule(kStartTime, Piece(), Call(1, 100)), 0);
     // Bar 1: the down-beat note stays closer to its written time than the off-beat after it.
     const auto late = [](const EventRecord& note, std::uint32_t written) { return RecordTime(note) - written; };
     EXPECT_LT(late(line[0], 0), late(line[1], kBeat / 2));
     // The last bar of the four-bar phrase is later than its first bar.
     EXPECT_GT(late(line[3 * 8 + 7], 3 * kBar + 7 * kBeat / 2), late(line[0 * 8 + 7], 7 * kBeat / 2));
-    const auto deeper = Notes(RunModule(kStartTime, Piece(), ModuleCall().Row(1, 200)), 0);
+    const auto deeper = Notes(RunModule(kStartTime, Piece(), Call(1, 200)), 0);
     EXPECT_GT(late(deeper[1], kBeat / 2), late(line[1], kBeat / 2));
 }
 
@@ -124,27 +192,22 @@ TEST(Durations, ShortensPlainNotesAndKeepsAccents) {
     auto piece = Piece();
     for (EventRecord& r : piece)
         if (IsNote(r) && RecordTime(r) == 3 * kBeat / 2 && r.data[3] == 0) r.data[0] = 120;  // an accent off the beat
-    const auto line = Notes(RunModule(kDurations, piece, ModuleCall().Row(2, 100)), 0);
+    const auto line = Notes(RunModule(kDurations, piece, Call(2, 100)), 0);
     EXPECT_LT(NoteDuration(line[1]), 200);  // plain off-beat note
     EXPECT_EQ(NoteDuration(line[3]), 200);  // the loud one
     EXPECT_EQ(NoteDuration(line[0]), 200);  // first beat of the bar
-    const auto longer = Notes(RunModule(kDurations, piece, [] {
-        ModuleCall call = ModuleCall().Row(2, 100);
-        call.ruleText = "length=130";
-        return call;
-    }()), 0);
-    EXPECT_GT(NoteDuration(longer[1]), 200);
+    ModuleCall longer = Call(2, 100);
+    longer.ruleText = "length=130";
+    EXPECT_GT(NoteDuration(Notes(RunModule(kDurations, piece, longer), 0)[1]), 200);
 }
 
 TEST(Velocity, DownBeatIsLouderThanTheOffBeatAfterIt) {
-    const auto line = Notes(RunModule(kVelocity, Piece(), ModuleCall().Row(3, 100, 20)), 0);
+    const auto line = Notes(RunModule(kVelocity, Piece(), Call(3, 100, 20)), 0);
     for (std::size_t bar = 0; bar < 8; ++bar) EXPECT_GT(line[bar * 8].data[0], line[bar * 8 + 1].data[0]) << bar;
-    const auto flat = Notes(RunModule(kVelocity, Piece(), ModuleCall().Row(3, 0)), 0);
-    EXPECT_EQ(flat[0].data[0], flat[1].data[0]);
 }
 
 TEST(Expression, SwellsThroughThePhraseOnTheChosenController) {
-    ModuleCall call = ModuleCall().Row(4, 100);
+    ModuleCall call = Call(4, 100);
     call.expressionController = 7;
     auto piece = Piece();
     for (EventRecord& r : piece)
@@ -164,7 +227,7 @@ TEST(Expression, SwellsThroughThePhraseOnTheChosenController) {
 }
 
 TEST(Modulation, LongNotesGetVibratoThatEndsWithThem) {
-    const auto out = RunModule(kModulation, Piece(), ModuleCall().Row(6, 100));
+    const auto out = RunModule(kModulation, Piece(), Call(6, 100));
     std::vector<EventRecord> wheel;
     for (const EventRecord& r : out)
         if (IsControllerNumber(r, kModulationController)) wheel.push_back(r);
@@ -179,11 +242,11 @@ TEST(Modulation, LongNotesGetVibratoThatEndsWithThem) {
 }
 
 TEST(Swing, OffBeatsMoveTowardsTheTriplet) {
-    const auto full = Notes(RunModule(kSwing, Piece(), ModuleCall().Row(7, 100)), 0);
+    const auto full = Notes(RunModule(kSwing, Piece(), Call(7, 100)), 0);
     EXPECT_EQ(RecordTime(full[0]), 0u);
     EXPECT_EQ(RecordTime(full[1]), kBeat / 2 + kBeat / 6);
     EXPECT_EQ(RecordTime(full[2]), kBeat);
-    const auto half = Notes(RunModule(kSwing, Piece(), ModuleCall().Row(7, 50)), 0);
+    const auto half = Notes(RunModule(kSwing, Piece(), Call(7, 50)), 0);
     EXPECT_EQ(RecordTime(half[1]), kBeat / 2 + kBeat / 12);
 }
 

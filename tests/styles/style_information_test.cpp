@@ -25,58 +25,35 @@ struct RangeCase {
     const char* shown;
 };
 
-void PrintTo(const RangeCase& c, std::ostream* out) { *out << c.low << ", " << c.high; }
-
-class NumberRange : public testing::TestWithParam<RangeCase> {};
-
-TEST_P(NumberRange, ShowsOneNumberOrBoth) {
-    EXPECT_EQ(NumberRangeText(GetParam().low, GetParam().high), GetParam().shown);
+TEST(RangeTexts, ShowOneValueOrBoth) {
+    for (const auto& [low, high, shown] : {RangeCase{120, 120, "120"}, RangeCase{100, 140, "100...140"},
+                                           RangeCase{-5, 10, "-5...10"}, RangeCase{-32768, 32767, "-32768...32767"}})
+        EXPECT_EQ(NumberRangeText(low, high), shown);
+    // Every note-value threshold and the value just below it, and durations
+    // below 0, which take the shortest name.
+    const RangeCase noteValues[] = {
+        {30, 120, "1/4...1/1"},   {29, 29, "1/4T"},          {1, 1, "1/64T"},           {5000, 5000, "8/1"},
+        {125, 200, "1/1...1/1"},  {999, 1000, "7/1...8/1"},  {799, 800, "6/1...7/1"},   {699, 700, "5/1...6/1"},
+        {599, 600, "4/1...5/1"},  {499, 500, "3/1...4/1"},   {379, 380, "2/1...3/1"},   {249, 250, "1/1...2/1"},
+        {119, 120, "1/2...1/1"},  {59, 60, "1/4...1/2"},     {21, 22, "1/8...1/4T"},    {14, 15, "1/8T...1/8"},
+        {10, 11, "1/16...1/8T"},  {6, 7, "1/16T...1/16"},    {4, 5, "1/32...1/16T"},    {3, 4, "1/32T...1/32"},
+        {2, 3, "1/64...1/32T"},   {0, 2, "1/64T...1/64"},    {-1, 0, "1/64T...1/64T"},  {-32768, -32768, "1/64T"}};
+    for (const auto& [low, high, shown] : noteValues) EXPECT_EQ(NoteValueRangeText(low, high), shown) << low;
 }
 
-INSTANTIATE_TEST_SUITE_P(Bounds, NumberRange,
-                         testing::Values(RangeCase{120, 120, "120"}, RangeCase{100, 140, "100...140"},
-                                         RangeCase{-5, 10, "-5...10"}, RangeCase{-32768, 32767, "-32768...32767"}));
-
-class NoteValueRange : public testing::TestWithParam<RangeCase> {};
-
-TEST_P(NoteValueRange, NamesEachBound) {
-    EXPECT_EQ(NoteValueRangeText(GetParam().low, GetParam().high), GetParam().shown);
-}
-
-// Every threshold and the value just below it, and durations below 0, which
-// take the shortest name.
-INSTANTIATE_TEST_SUITE_P(
-    Bounds, NoteValueRange,
-    testing::Values(RangeCase{30, 120, "1/4...1/1"}, RangeCase{29, 29, "1/4T"}, RangeCase{1, 1, "1/64T"},
-                    RangeCase{5000, 5000, "8/1"}, RangeCase{125, 200, "1/1...1/1"}, RangeCase{999, 1000, "7/1...8/1"},
-                    RangeCase{799, 800, "6/1...7/1"}, RangeCase{699, 700, "5/1...6/1"}, RangeCase{599, 600, "4/1...5/1"},
-                    RangeCase{499, 500, "3/1...4/1"}, RangeCase{379, 380, "2/1...3/1"}, RangeCase{249, 250, "1/1...2/1"},
-                    RangeCase{119, 120, "1/2...1/1"}, RangeCase{59, 60, "1/4...1/2"}, RangeCase{21, 22, "1/8...1/4T"},
-                    RangeCase{14, 15, "1/8T...1/8"}, RangeCase{10, 11, "1/16...1/8T"}, RangeCase{6, 7, "1/16T...1/16"},
-                    RangeCase{4, 5, "1/32...1/16T"}, RangeCase{3, 4, "1/32T...1/32"}, RangeCase{2, 3, "1/64...1/32T"},
-                    RangeCase{0, 2, "1/64T...1/64"}, RangeCase{-1, 0, "1/64T...1/64T"},
-                    RangeCase{-32768, -32768, "1/64T"}));
-
-class Requirements : public testing::Test {
-protected:
-    Requirements() {
-        header_.nVelocityMax = header_.nVelocityMin;
-        SetField(header_.szTestExamples, "0123456789abcdefNEXT");  // fills the field, no NUL
-    }
-
-    StyleFileHeader header_ = SampleStyle().header;  // its description follows the examples
-};
-
-TEST_F(Requirements, EachControlInTurnWithItsText) {
+TEST(Requirements, EachControlInTurnWithItsText) {
+    StyleFileHeader header = SampleStyle().header;  // its description follows the examples
+    header.nVelocityMax = header.nVelocityMin;
+    SetField(header.szTestExamples, "0123456789abcdefNEXT");  // fills the field, no NUL
     const std::vector<std::pair<int, std::string>> expected{
         {1105, "90...140"},   {1106, "1/8...1/1"}, {1107, "40"},      {1108, "-5...127"},
         {1109, "Lead sheet"}, {1110, "CC100"},     {1111, "36...96"}, {1112, "480"},
         {1113, "4/4"},        {1114, "Grace notes"}, {1115, "None"},  {1116, "Ghosts"},
         {1117, "Trills"},     {1118, "0123456789abcdef"},
     };
-    EXPECT_EQ(StyleRequirementTexts(header_), expected);
-    header_.nTimeBase = 0;  // any time base will do
-    EXPECT_EQ(StyleRequirementTexts(header_)[7], (std::pair<int, std::string>{1112, "Indifferent"}));
+    EXPECT_EQ(StyleRequirementTexts(header), expected);
+    header.nTimeBase = 0;  // any time base will do
+    EXPECT_EQ(StyleRequirementTexts(header)[7], (std::pair<int, std::string>{1112, "Indifferent"}));
 }
 
 struct DescriptionCase {

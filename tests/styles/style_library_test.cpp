@@ -10,37 +10,29 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(StyleLibrary, FoldersAreSortedWithoutCaseAndDotFoldersAndFilesLeftOut) {
-    TempFolder module;
-    for (const char* name : {"bossa", "Ambient", "cool", ".hidden"})
-        std::filesystem::create_directories(module / "STYLES" / name);
-    module.Touch("STYLES/loose.cnv", "x");
-    module.Touch("STYLES/Zydeco");  // a plain file, not a folder
-    EXPECT_EQ(ListStyleFolders(module.Path()), (Names{"Ambient", "bossa", "cool"}));
-}
-
-TEST(StyleLibrary, MissingEmptyOrOutsideLibraryListsNothing) {
+TEST(StyleLibrary, MissingOrEmptyLibraryListsNothing) {
     TempFolder module;
     EXPECT_TRUE(ListStyleFolders(module.Path()).empty());
     std::filesystem::create_directories(module / "STYLES");
     EXPECT_TRUE(ListStyleFolders(module.Path()).empty());
     EXPECT_TRUE(ListStyles(module.Path(), "Jazz").empty());
-    // Nor does a folder name that leaves the library.
-    module.Touch("STYLES/Up.cnv");
-    module.Touch("Top.cnv");
-    for (const char* outside : {"..", ".", "Jazz\\.."}) EXPECT_TRUE(ListStyles(module.Path(), outside).empty()) << outside;
 }
 
-TEST(StyleLibrary, StylesAreCnvFilesOfAnyCaseListedWithoutTheExtension) {
+// Folders and styles sorted without regard to case; dot folders, plain files
+// among the folders, other files and deeper folders left out; nothing listed
+// for a folder name that leaves the library.
+TEST(StyleLibrary, ListsTheFoldersAndTheirCnvFilesOfAnyCase) {
     TempFolder module;
-    module.Touch("STYLES/Jazz/Swing.fast.cnv");
-    module.Touch("STYLES/Jazz/Ballad.CNV");
-    module.Touch("STYLES/Jazz/cool.Cnv");
-    module.Touch("STYLES/Jazz/notes.txt");
-    module.Touch("STYLES/Jazz/cnv");
-    module.Touch("STYLES/Jazz/Deeper/Inner.cnv");
-    std::filesystem::create_directories(module / "STYLES" / "Jazz" / "Folder.cnv");
+    for (const char* name : {"bossa", "Ambient", "Jazz", ".hidden", "Jazz/Deeper", "Jazz/Folder.cnv"})
+        std::filesystem::create_directories(module / "STYLES" / name);
+    for (const char* name : {"loose.cnv", "Zydeco", "Jazz/Swing.fast.cnv", "Jazz/Ballad.CNV", "Jazz/cool.Cnv",
+                             "Jazz/notes.txt", "Jazz/cnv", "Jazz/Deeper/Inner.cnv"})
+        module.Touch(std::string("STYLES/") + name);
+    module.Touch("Top.cnv");
+    EXPECT_EQ(ListStyleFolders(module.Path()), (Names{"Ambient", "bossa", "Jazz"}));
     EXPECT_EQ(ListStyles(module.Path(), "Jazz"), (Names{"Ballad", "cool", "Swing.fast"}));
+    for (const char* outside : {"..", ".", "Jazz\\.."})
+        EXPECT_TRUE(ListStyles(module.Path(), outside).empty()) << outside;
 }
 
 TEST(StyleLibrary, StoredNamesAreFoundByPrefixWithoutCase) {

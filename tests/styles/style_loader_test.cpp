@@ -67,15 +67,43 @@ private:
     CMFCMidiFilter& filter_;
 };
 
+using Bytes = std::vector<std::uint8_t>;
+// A slot's label, module, data length, disabled flag, data block with its
+// padding and parameters; the last two empty when it has no block.
+using SlotFields = std::tuple<std::string, int, int, int, Bytes, Bytes>;
+
+std::vector<SlotFields> Slots(const CMFCMidiFilter& filter) {
+    std::vector<SlotFields> slots;
+    for (const RuleSlot& s : filter.m_aSlots) {
+        const bool block = s.pData != nullptr;
+        slots.emplace_back(s.szName, +s.wModule, +s.nDataLen, +s.wDisabled,
+                           block ? Bytes(s.pData, s.pData + s.nDataLen + kRuleDataPadding) : Bytes(),
+                           block ? Bytes(s.abParams, s.abParams + kSlotParamBytes) : Bytes());
+    }
+    return slots;
+}
+
+// Every record in its slot, each with a block (a slot counts as one with data
+// even at length 0), and the rest empty.
+std::vector<SlotFields> SlotsHolding(const std::vector<StyleSlotRecord>& records) {
+    std::vector<SlotFields> slots(kSlotCount, SlotFields{"", kEmptySlot, 0, 0, Bytes(), Bytes()});
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const StyleSlotRecord& r = records[i];
+        Bytes data = r.data;
+        data.resize(data.size() + kRuleDataPadding);
+        slots[i] = {r.label, r.wModule, static_cast<int>(r.data.size()), r.bDisabled, data,
+                    Bytes(r.abParams.begin(), r.abParams.end())};
+    }
+    return slots;
+}
+
 class StyleLoader : public FilterFixture {
 protected:
     void SetUp() override {
         FilterFixture::SetUp();
         messages.messages.clear();
         platform::SetMessageBoxHandler([this](const std::string& text, unsigned) {
-            shown.push_back(text);
-            codesShown.push_back(GetErrorCode());
-            lockedWhileShown.push_back(!LockIsFree(filter->m_csLock));
+            shown.emplace_back(text, GetErrorCode(), !LockIsFree(filter->m_csLock));
             return 1;
         });
     }
@@ -92,52 +120,16 @@ protected:
         name.copy(filter->m_szStyleName, kNameBytes - 1);
     }
 
-    // The state a failed load must leave as it was, slots by content.
-    std::vector<std::uint8_t> Snapshot() {
-        std::vector<std::uint8_t> bytes;
-        const auto add = [&](const void* p, std::size_t n) {
-            bytes.insert(bytes.end(), static_cast<const std::uint8_t*>(p), static_cast<const std::uint8_t*>(p) + n);
-        };
-        for (const RuleSlot& slot : filter->m_aSlots) {
-            add(slot.szName, sizeof slot.szName);
-            add(&slot.wModule, 2);
-            add(&slot.nDataLen, 2);
-            if (slot.pData) add(slot.pData, static_cast<std::size_t>(slot.nDataLen));
-            add(&slot.wDisabled, 2);
-            add(slot.abParams, sizeof slot.abParams);
-        }
-        add(filter->Settings(), sizeof(SettingsRegion));
-        add(&filter->m_nSlotCount, 4);
-        add(&filter->m_bBypass, 4);
-        add(&filter->m_bDirty, 4);
-        return bytes;
-    }
-
-    // Every slot holds its record, each data block ends in zeros, and the rest are empty.
-    void ExpectSlots(const std::vector<StyleSlotRecord>& records) {
-        ASSERT_EQ(filter->m_nSlotCount, records.size());
-        for (std::size_t i = 0; i < kSlotCount; ++i) {
-            const RuleSlot& slot = filter->m_aSlots[i];
-            if (i >= records.size()) {
-                EXPECT_EQ((std::tuple{std::string(slot.szName), +slot.wModule, +slot.pData == nullptr,
-                                      slot.nDataLen + slot.wDisabled}),
-                          (std::tuple{std::string(), int{kEmptySlot}, true, 0})) << i;
-                continue;
-            }
-            const StyleSlotRecord& r = records[i];
-            ASSERT_NE(+slot.pData, nullptr) << i;  // a block of length 0 too: the slot counts as one with data
-            std::vector<std::uint8_t> data = r.data;
-            data.resize(data.size() + kRuleDataPadding);
-            EXPECT_EQ((std::tuple{std::string(slot.szName), +slot.wModule, +slot.wDisabled,
-                                  std::vector<std::uint8_t>(slot.pData, slot.pData + slot.nDataLen + kRuleDataPadding),
-                                  std::vector<std::uint8_t>(slot.abParams, slot.abParams + kSlotParamBytes)}),
-                      (std::tuple{r.label, int{r.wModule}, int{r.bDisabled}, data,
-                                  std::vector<std::uint8_t>(r.abParams.begin(), r.abParams.end())})) << i;
-        }
+    // The state a failed load must leave as it was.
+    auto Snapshot() {
+        const auto* settings = reinterpret_cast<const std::uint8_t*>(filter->Settings());
+        return std::tuple{Slots(*filter), Bytes(settings, settings + sizeof(SettingsRegion)), +filter->m_nSlotCount,
+                          +filter->m_bBypass, +filter->m_bDirty};
     }
 
     // Refused without a window, the state stays as it was; with one, OK is
-    // disabled and processing switched off.
+    // disabled and processing switched off. Each time the message is shown
+    // with its code set, under the filter's lock.
     void ExpectRefused(std::int32_t code, const char* message) {
         const auto before = Snapshot();
         EXPECT_FALSE(LoadStyle(*filter, nullptr, false, false));
@@ -150,19 +142,15 @@ protected:
         EXPECT_FALSE(LoadStyle(*filter, &view, true, false));
         EXPECT_EQ(view.calls, Calls{"ok off"});
         EXPECT_EQ((std::tuple{+filter->m_bBypass, +filter->m_bDirty}), (std::tuple{1u, 0u}));
-        EXPECT_EQ(shown, std::vector<std::string>(2, message));
-        EXPECT_EQ(codesShown, std::vector<std::int32_t>(2, code));
-        EXPECT_EQ(lockedWhileShown, std::vector<bool>(2, true));
+        EXPECT_EQ(shown, decltype(shown)(2, {message, code, true}));
         shown.clear();
-        codesShown.clear();
-        lockedWhileShown.clear();
     }
 
-    std::vector<std::string> shown;
-    std::vector<std::int32_t> codesShown;
-    std::vector<bool> lockedWhileShown;
+    std::vector<std::tuple<std::string, std::int32_t, bool>> shown;  // text, error code, locked
 };
 
+// Without a window the slots, the style's initial values and the locks are
+// filled, and the user's settings stay; a later load replaces every slot.
 TEST_F(StyleLoader, WindowlessLoadFillsTheStyleAndLeavesTheSettingsAlone) {
     Install(SampleStyle());
     filter->m_bDirty = 0;
@@ -176,29 +164,31 @@ TEST_F(StyleLoader, WindowlessLoadFillsTheStyleAndLeavesTheSettingsAlone) {
     const InitialValues styleInitial = SampleStyle().header.StyleInitial;
     EXPECT_EQ(std::memcmp(&filter->m_StyleInitial, &styleInitial, sizeof styleInitial), 0);
     EXPECT_EQ(Locked(*filter), kSampleLocked);
-    ExpectSlots(SampleStyle().slots);  // text with no NUL, empty data, binary data
-
     EXPECT_EQ(PersistedBytes(*filter), settings);
-    EXPECT_EQ(filter->m_bBypass, 1u);
-    EXPECT_EQ(filter->m_bDirty, 0u);
-}
+    EXPECT_EQ((std::tuple{+filter->m_bBypass, +filter->m_bDirty}), (std::tuple{1u, 0u}));
 
-TEST_F(StyleLoader, LoadingAgainReplacesEverySlot) {
-    Install(SampleStyle());
-    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
     const std::vector<std::vector<StyleSlotRecord>> lists = {
-        {Slot("Only", 7, {9})}, {}, std::vector<StyleSlotRecord>(64, Slot(std::string(63, 'n'), 5, {1, 2}))};
+        SampleStyle().slots,  // text with no NUL, empty data, binary data
+        {Slot("Only", 7, {9})},
+        {},
+        std::vector<StyleSlotRecord>(64, Slot(std::string(63, 'n'), 5, {1, 2}))};
     for (const auto& slots : lists) {
         StyleFile style = SampleStyle();
         style.slots = slots;
         Install(style);
         ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
-        ExpectSlots(slots);
+        EXPECT_EQ(filter->m_nSlotCount, slots.size());
+        EXPECT_EQ(Slots(*filter), SlotsHolding(slots));
     }
 }
 
-TEST_F(StyleLoader, UnnamedStyleReadsNothingAndSaysNothing) {
+// An unnamed style reads nothing and says nothing. The reader's own tests
+// cover each way a file can be malformed, and the library's every name that
+// leaves its folder; here, that each is refused with its message before the
+// state changes.
+TEST_F(StyleLoader, UnnamedStylesReadNothingAndRefusedFilesSayWhyAndChangeNothing) {
     Install(SampleStyle());
+    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
     RecordingView view(*filter);
     const auto before = Snapshot();
     for (const auto& [styleFolder, name] : {std::pair{"Jazz", ""}, std::pair{"", "Swing"}}) {
@@ -208,19 +198,11 @@ TEST_F(StyleLoader, UnnamedStyleReadsNothingAndSaysNothing) {
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(view.calls.empty());
     EXPECT_EQ(Snapshot(), before);
-}
 
-// The reader's own tests cover each way a file can be malformed, and the
-// library's every name that leaves its folder; here, that each is refused with
-// its message before the state changes.
-TEST_F(StyleLoader, RefusedFilesSayWhyAndChangeNothing) {
-    Install(SampleStyle());
-    ASSERT_TRUE(LoadStyle(*filter, nullptr, false, false));
-    // A file one level up, where a name with "..\\" would lead.
+    // A file one level up, where the folder name ".." would lead.
     const auto bytes = WriteStyleFile(SampleStyle());
     folder.Touch("STYLES/Swing.cnv", std::string(bytes.begin(), bytes.end()));
-    const std::pair<const char*, const char*> names[] = {{"Jazz", "Waltz"}, {"Jazz", "..\\Swing"}, {"..", "Swing"}};
-    for (const auto& [styleFolder, name] : names) {
+    for (const auto& [styleFolder, name] : {std::pair{"Jazz", "Waltz"}, std::pair{"..", "Swing"}}) {
         SCOPED_TRACE(std::string(styleFolder) + " / " + name);
         Name(styleFolder, name);
         ExpectRefused(kErrCantOpenFile, "Can't open file");
@@ -235,8 +217,6 @@ TEST_F(StyleLoader, RefusedFilesSayWhyAndChangeNothing) {
     ExpectRefused(kErrBadFileFormat, "Bad file format");
 }
 
-// An interactive load in bypass applies the style's initial values and resets
-// the grid; out of bypass, or not interactive, the initial values stay.
 TEST_F(StyleLoader, LoadsWithAWindowShowTheStyleAndOnlyAnInteractiveOneInBypassResets) {
     Install(SampleStyle());
     filter->m_bDirty = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <utility>
 
 #include "styles/style_settings.h"
@@ -8,28 +9,19 @@
 namespace cantivo::test {
 namespace {
 
-// A stored initial value, read as signed, and what the page shows for it.
-class InitialValueClamp : public ::testing::TestWithParam<std::pair<std::int16_t, std::uint16_t>> {};
-
-TEST_P(InitialValueClamp, VelocityExpressionAndPanStayWithin0To127) {
-    const auto [stored, shown] = GetParam();
+// A stored initial value, read as signed, and what the page shows for it; the
+// tempo is no value the page shows.
+TEST(InitialValueClamp, VelocityExpressionAndPanStayWithin0To127) {
+    const std::pair<std::int16_t, std::uint16_t> cases[] = {{200, 127}, {-5, 0}, {0, 0}, {64, 64}, {127, 127}};
     OwnedFilter filter = NewFilter();
-    const auto raw = static_cast<std::uint16_t>(stored);
-    filter->m_Initial = {};
-    filter->m_Initial.wTempo = raw;  // not an initial value the page shows
-    filter->m_Initial.wVelocity = raw;
-    filter->m_Initial.wExpression = raw;
-    filter->m_Initial.wPan = raw;
-    ClampInitialValues(*filter);
-    EXPECT_EQ(filter->m_Initial.wVelocity, shown);
-    EXPECT_EQ(filter->m_Initial.wExpression, shown);
-    EXPECT_EQ(filter->m_Initial.wPan, shown);
-    EXPECT_EQ(filter->m_Initial.wTempo, raw);
+    for (const auto& [stored, shown] : cases) {
+        const auto raw = static_cast<std::uint16_t>(stored);
+        filter->m_Initial = {0, 0, 0, 0, 0, 0, raw, raw, raw, raw};
+        ClampInitialValues(*filter);
+        const InitialValues expected = {0, 0, 0, 0, 0, 0, raw, shown, shown, shown};
+        EXPECT_EQ(std::memcmp(&filter->m_Initial, &expected, sizeof expected), 0) << stored;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Stored, InitialValueClamp,
-                         ::testing::Values(std::pair<std::int16_t, std::uint16_t>{200, 127}, std::pair{-5, 0},
-                                           std::pair{0, 0}, std::pair{64, 64}, std::pair{127, 127}));
 
 }  // namespace
 }  // namespace cantivo::test
