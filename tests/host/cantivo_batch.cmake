@@ -16,7 +16,6 @@ file(WRITE ${WORK}/songs/corrupt.mid "not a MIDI file")
 file(WRITE ${WORK}/songs/notes.txt "not MIDI either, and not named so")
 set(settings --style ${STYLE} --depth velocity=150)
 
-run(2 ${WORK}/songs ${settings})
 run(1 ${WORK}/songs ${settings} -o ${WORK}/one -j 1)
 if(NOT last_output MATCHES "Processed 3 of 4 files, [1-9][0-9]* notes changed\nRefused 1:\n  [^\n]*corrupt.mid: offset 0: ")
   message(FATAL_ERROR "unexpected summary:\n${last_output}")

@@ -35,8 +35,6 @@ TEST(ChangeReport, PairsNotesByOrderWithinTheirKeyAndChannel) {
     EXPECT_EQ((std::tuple{n.shift.low, n.shift.high, n.shiftSum, n.velocityBefore.low, n.velocityAfter.low,
                           n.durationAfter.high}),
               (std::tuple{-10, 30, 30, 50, 55, 400}));
-    ASSERT_EQ(report.tracks.size(), 1u);
-    EXPECT_EQ(report.tracks[0].name, "Lead");
 
     const std::string text = FormatReport(report);
     EXPECT_NE(text.find("moved: 3 of 4 (1 earlier, 2 later), by -10..+30 ticks, mean +10.0"), std::string::npos)

@@ -11,7 +11,6 @@ namespace {
 // The filter asks the host only for the time base and the first meter.
 TEST(HostServices, TheSequencerLendsTheFilesTimeBaseAndAUsableFirstMeter) {
     const std::pair<std::vector<std::uint8_t>, std::array<std::int32_t, 2>> cases[] = {
-        {{3, 3, 24, 8}, {3, 3}},  // 3/8
         {{0, 2, 24, 8}, {4, 2}},  // no beats: 4/4
         {{3, 200, 24, 8}, {4, 2}},  // a beat unit no measure can be built on: 4/4
     };

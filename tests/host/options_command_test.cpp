@@ -23,7 +23,6 @@ TEST(OptionsCommand, ARefusalChangesNothingAndSaysWhy) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"IVol=4", "Ctrl=128"}, "Ctrl=128: Integer 0..127"},
         {{"IPch=1", "BIPch=0"}, "IPch=1: Integer 2..64"},
-        {{"Ctrl=1", "IPan=65"}, "IPan=65: Integer 2..64"},
         {{"VolB=5"}, "VolB: expected 7, 11, 2 or 74, got '5'"},
         {{"BIVol=2"}, "BIVol: expected 0 or 1, got '2'"},
         {{"BITmp=0"}, "unknown setting 'BITmp'"},

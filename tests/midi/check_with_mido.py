@@ -72,10 +72,6 @@ def mido_made(path):
         mido.Message("note_on", channel=9, note=36, velocity=100, time=30),  # left open
         mido.MetaMessage("marker", text="open", time=0),
     ]))
-    # Crossing notes of a few keys.
-    midi.tracks.append(mido.MidiTrack(
-        [mido.Message("note_on", note=50 + i % 5, velocity=40 + i, time=i % 3 * 7) for i in range(40)] +
-        [mido.Message("note_off", note=50 + i % 5, velocity=i, time=i % 2 * 5) for i in range(40)]))
     midi.save(path)
 
 

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "midi/midi_file_io.h"
-#include "midi/time_base.h"
 #include "tools/make_example/example_piece.h"
 
 namespace cantivo::example {
@@ -18,9 +15,6 @@ TEST(ExamplePiece, TheBuiltFileHoldsThePieceWithEveryEventInsideItsBars) {
     EXPECT_TRUE(result.warnings.empty());
     const midi::MidiFile piece = ComposeExample();
     EXPECT_EQ(result.file, piece);
-    EXPECT_EQ((std::tuple{+piece.format, piece.tracks.size(), midi::TicksPerQuarter(piece)}),
-              (std::tuple{1, 4u, 480}));
-    EXPECT_EQ(midi::FirstTimeSignature(piece), (midi::TimeSignature{0, 4, 2}));
 
     constexpr std::uint32_t kEnd = kBars * 4 * kTicksPerQuarter;
     for (const auto& track : piece.tracks) {

@@ -31,18 +31,12 @@ void Dump(const MidiFile& file) {
     }
 }
 
-int Usage() {
-    std::fprintf(stderr, "usage: midi_dump FILE | --rewrite IN OUT\n");
-    return 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 && !(argc == 4 && std::string(argv[1]) == "--rewrite")) return Usage();
+    if (argc != 2 && !(argc == 4 && std::string(argv[1]) == "--rewrite")) return 2;
 
     const MidiReadResult result = ReadMidiFile(argv[argc == 2 ? 1 : 2]);
-    for (const MidiProblem& warning : result.warnings) std::fprintf(stderr, "warning: %s\n", warning.Describe().c_str());
     if (!result.Ok()) {
         std::fprintf(stderr, "error: %s\n", result.error->Describe().c_str());
         return 1;

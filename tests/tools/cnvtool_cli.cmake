@@ -33,11 +33,7 @@ run(1 dump ${WORK}/broken.cnv)
 expect("${last_error}" "not a valid style file: file ends early")
 run(2 convert ${SOURCE})
 
+# What the check finds is tested on its own; here, that it is printed and sets the exit code.
 run(0 check ${WORK}/first.cnv)
-if(NOT last_output MATCHES "slot 2 \"Humanize\": rule module R41.DLL, no rule data, disabled\n.*takes this file")
-  message(FATAL_ERROR "unexpected check:\n${last_output}")
-endif()
+expect("${last_output}" "takes this file")
 run(1 check ${WORK}/broken.cnv)
-if(NOT last_output MATCHES "refuses this file:\n  - the file ends after 4 bytes, inside the header length")
-  message(FATAL_ERROR "unexpected check:\n${last_output}")
-endif()
