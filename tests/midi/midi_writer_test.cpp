@@ -84,5 +84,20 @@ TEST(MidiWriter, ValuesAFileCannotHoldAreBroughtIntoRange) {
     EXPECT_EQ(events[3].wheel, -8192);
 }
 
+// Dropped events can leave a gap no delta time holds; the file must still
+// read back, with every event at its time.
+TEST(MidiWriter, GapsLongerThanADeltaTimeAreBridged) {
+    constexpr std::uint32_t kFar = (1u << 28) + 100;
+    const MidiFile file = OneTrack(
+        {MakeController(0, 0, 7, 1), MakeController(kFar, 0, 7, 2), MakeNote(kFar, 0, 60, 90, 1u << 29)});
+    const MidiReadResult back = ReadMidi(WriteMidi(file));
+    ASSERT_TRUE(back.Ok()) << back.error->Describe();
+    std::vector<MidiEvent> events;
+    for (const MidiEvent& e : back.file.tracks[0].events)
+        if (!e.IsMeta(kMetaText)) events.push_back(e);
+    EXPECT_EQ(events, file.tracks[0].events);
+    EXPECT_EQ(back.file.tracks[0].endTime, kFar + (1u << 29));
+}
+
 }  // namespace
 }  // namespace cantivo::midi::test
