@@ -133,8 +133,7 @@ bool CMFCSamplePropPage::RouteArrowKey(const MSG& message) {
     if (message.message != WM_KEYDOWN || !IsArrowKey(message.wParam)) return false;
     const HWND focus = ::GetFocus();
     if (focus == nullptr) return false;
-    for (const HWND handle : {m_regulators[0].Handle().m_hWnd, m_regulators[1].Handle().m_hWnd,
-                              m_slider.Handle().m_hWnd}) {
+    for (const HWND handle : {m_regulators[0].Handle().m_hWnd, m_regulators[1].Handle().m_hWnd}) {
         if (focus != handle) continue;
         ::SendMessageA(handle, message.message, message.wParam, message.lParam);
         return true;

@@ -94,7 +94,7 @@ public:
     // Places the handle of each regulator with that row on an axis.
     void PlaceHandlesShowing(int row);
     void UpdateVariableSlider();
-    // Sends an arrow key to the focused regulator or slider handle, so that
+    // Sends an arrow key to the focused regulator handle, so that
     // the handle moves instead of the focus; true when it did.
     bool RouteArrowKey(const MSG& message);
 
