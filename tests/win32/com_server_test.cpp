@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "cantivo/mfx.h"
 #include "tests/win32/plugin_module.h"
 #include "tools/host/event_queue.h"
@@ -53,6 +56,42 @@ TEST_F(ClassFactory, OnlyOurClassesAreServedAndOnlyFiltersAndLocksHoldTheModule)
     EXPECT_EQ(plugin.CanUnloadNow(), S_FALSE);
     EXPECT_EQ(factory->LockServer(FALSE), S_OK);
     EXPECT_EQ(plugin.CanUnloadNow(), S_OK);
+}
+
+// A plug-in whose path is the full MAX_PATH characters still finds its folder:
+// creating a filter makes that folder current.
+TEST(PluginFolder, APluginAtAPathOfTheFullLengthFindsItsFolder) {
+    const std::filesystem::path top = std::filesystem::temp_directory_path() / "cantivo-long-path";
+    std::string folder = top.string() + "\\";
+    const std::size_t folderLength = MAX_PATH - std::string("QVB20x64.dll").size();
+    while (folder.size() < folderLength) {
+        const std::size_t room = folderLength - folder.size();
+        const std::size_t step = room <= 100 ? room : (room == 101 ? 50 : 100);  // never a step of 1
+        folder += std::string(step - 1, 'x') + "\\";
+    }
+    std::filesystem::create_directories(folder);
+    const std::string plugin = folder + "QVB20x64.dll";
+    ASSERT_EQ(plugin.size(), static_cast<std::size_t>(MAX_PATH));
+    ASSERT_TRUE(CopyFileA(BesideThisProgram("QVB20x64.dll").c_str(), plugin.c_str(), FALSE)) << GetLastError();
+
+    char before[MAX_PATH + 1] = {};
+    GetCurrentDirectoryA(sizeof before, before);
+    {
+        PluginModule copy(plugin);
+        ASSERT_NE(copy.module, nullptr) << GetLastError();
+        IClassFactory* factory = nullptr;
+        ASSERT_EQ(copy.GetClassObject(CLSID_CantivoFilter, IID_IClassFactory, reinterpret_cast<void**>(&factory)), S_OK);
+        IMfxEventFilter* filter = nullptr;
+        EXPECT_EQ(factory->CreateInstance(nullptr, IID_IMfxEventFilter, reinterpret_cast<void**>(&filter)), S_OK);
+        factory->Release();
+        if (filter) filter->Release();
+        char current[MAX_PATH + 1] = {};
+        GetCurrentDirectoryA(sizeof current, current);
+        EXPECT_EQ(std::string(current) + "\\", folder);
+        SetCurrentDirectoryA(before);
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(top, ignored);
 }
 
 }  // namespace
