@@ -63,15 +63,6 @@ TEST_F(FilterObject, ConnectNeedsARuleModuleNumbered0To63) {
     EXPECT_EQ(host.References(), 1u);
 }
 
-TEST_F(FilterObject, ConnectFailsWithoutAServiceAndKeepsNeither) {
-    OwnedFilter filter = MakeIn("R1.DLL");
-    host.offerMeter = false;
-    host.AddRef();
-    EXPECT_EQ(filter->Connect(&host), E_FAIL);
-    EXPECT_EQ(filter->m_pHostTimeBase, nullptr);
-    EXPECT_EQ(host.timeBase.References(), 1u);
-}
-
 TEST_F(FilterObject, QueryInterfaceGivesItsFacesOnlyAndOneIdentity) {
     OwnedFilter filter = MakeIn("R1.DLL");
     const std::pair<const IID*, void*> faces[] = {
@@ -93,22 +84,6 @@ TEST_F(FilterObject, QueryInterfaceGivesItsFacesOnlyAndOneIdentity) {
     void* face = filter.get();
     EXPECT_EQ(filter->QueryInterface(IID_IHostMeter, &face), E_NOINTERFACE);
     EXPECT_EQ(face, nullptr);
-}
-
-TEST_F(FilterObject, StateWithoutModulesChangesOnlySlotsAndLoadedAndReleaseOnlyBypass) {
-    OwnedFilter filter = MakeIn("R2.DLL");
-    filter->m_Params.aEntry[1].wDepth = 150;
-    filter->m_bLoaded = 1;
-    filter->m_bBypass = 0;
-    std::filesystem::remove(folder / "R2.DLL");
-    EXPECT_FALSE(filter->InitializeState());
-    const auto state = [&] {
-        return std::tuple{+filter->m_Params.aEntry[1].wDepth, +filter->m_bLoaded, +filter->m_bBypass};
-    };
-    EXPECT_EQ(state(), (std::tuple{150, 0u, 0u}));
-    filter->ReleaseState();
-    EXPECT_EQ(state(), (std::tuple{150, 0u, 1u}));
-    EXPECT_EQ(filter->m_hEvents, nullptr);
 }
 
 }  // namespace

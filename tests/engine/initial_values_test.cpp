@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <tuple>
 #include <vector>
 
@@ -86,18 +85,6 @@ TEST(InitialValues, InsertsAndReplacesAtTheEarliestTime) {
             EXPECT_EQ(Show(Apply(buffer, initial, c.expression)), c.expected) << c.what << " keep " << keep;
         }
     }
-}
-
-TEST(InitialValues, RecordsPastTheEndRecordAreNotTouched) {
-    InitialValues initial = kKeepAll;
-    initial.bKeepVelocity = 0;
-    initial.wVelocity = 1;
-    RecordBuffer buffer({NoteRecord(0, 60, 90, 10)}, 10);
-    buffer.records[2] = NoteRecord(20, 61, 90, 10);  // in use, but after the end record
-    buffer.bytesInUse += sizeof(EventRecord);
-    const auto out = Apply(buffer, initial);
-    ASSERT_EQ(out.size(), 5u);
-    EXPECT_EQ((std::array{out[2].data[0], out[4].kind, out[4].data[0]}), (std::array<std::uint8_t, 3>{1, 61, 90}));
 }
 
 }  // namespace

@@ -13,13 +13,5 @@ TEST(ModulePaths, FolderAndHelpFileSitBesideThePlugin) {
     EXPECT_EQ(ModulePathsFor("").helpFile, "");
 }
 
-TEST(ModuleFolder, DefaultsToTheFileHoldingTheEngineUntilSet) {
-    const std::string original = ModuleFolder();
-    EXPECT_FALSE(original.empty());
-    SetModuleFolder("C:\\Elsewhere\\");
-    EXPECT_EQ(ModuleFolder(), "C:\\Elsewhere\\");
-    SetModuleFolder(original);
-}
-
 }  // namespace
 }  // namespace cantivo

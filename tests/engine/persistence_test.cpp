@@ -49,9 +49,7 @@ protected:
 TEST_F(Persistence, SaveWritesSixFieldsAtTheirOffsets) {
     CLSID id{};
     ULARGE_INTEGER size{};
-    EXPECT_EQ((std::tuple{filter->GetClassID(&id), filter->GetSizeMax(&size), filter->GetClassID(nullptr),
-                          filter->GetSizeMax(nullptr)}),
-              (std::tuple{S_OK, S_OK, E_POINTER, E_POINTER}));
+    EXPECT_EQ((std::tuple{filter->GetClassID(&id), filter->GetSizeMax(&size)}), (std::tuple{S_OK, S_OK}));
     EXPECT_TRUE(IsEqualGUID(id, CLSID_CantivoFilter));
     EXPECT_EQ(size.QuadPart, 636u);
     MakeDistinct(*filter);

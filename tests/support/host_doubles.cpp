@@ -3,10 +3,6 @@
 namespace cantivo::test {
 
 HRESULT TestHost::QueryInterface(REFIID riid, void** ppv) {
-    if (IsEqualGUID(riid, IID_IHostMeter) && !offerMeter) {
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
     if (IsEqualGUID(riid, IID_IHostMeter) && !meterKnown) return unknownMeter_.QueryInterface(riid, ppv);
     return host::Sequencer::QueryInterface(riid, ppv);
 }

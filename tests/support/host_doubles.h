@@ -10,15 +10,14 @@
 
 namespace cantivo::test {
 
-// 480 ticks per quarter at 120 beats a minute, in 3/8; the meter can be
-// withheld, or be one the host does not know.
+// 480 ticks per quarter at 120 beats a minute, in 3/8; the meter can be one
+// the host does not know.
 class TestHost final : public host::Sequencer {
 public:
     TestHost() : host::Sequencer(480, 500000, 3, 3) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
 
-    bool offerMeter = true;
     bool meterKnown = true;
 
 private:
