@@ -184,8 +184,6 @@ TEST(StartTime, OffBeatNotesSitBackAndPhraseEndsBroaden) {
     EXPECT_LT(late(line[0], 0), late(line[1], kBeat / 2));
     // The last bar of the four-bar phrase is later than its first bar.
     EXPECT_GT(late(line[3 * 8 + 7], 3 * kBar + 7 * kBeat / 2), late(line[0 * 8 + 7], 7 * kBeat / 2));
-    const auto deeper = Notes(RunModule(kStartTime, Piece(), Call(1, 200)), 0);
-    EXPECT_GT(late(deeper[1], kBeat / 2), late(line[1], kBeat / 2));
 }
 
 TEST(Durations, ShortensPlainNotesAndKeepsAccents) {
