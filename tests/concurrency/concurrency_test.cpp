@@ -56,6 +56,8 @@ TEST_F(Concurrency, RunsSeeOneWholeStyleWhileStylesLoadAndUntilTheStateIsRelease
             ++runs;
         }
     });
+    // Loads start once playback has run, so that runs overlap them however busy the machine.
+    while (runs.load() == 0) std::this_thread::yield();
     for (int load = 0; load < 60; ++load) {
         const Style& style = kStyles[load % 2];
         // Only this thread writes the names, as only the page does.

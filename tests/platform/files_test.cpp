@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#  include <windows.h>
+#endif
+
 #include "platform/dynamic_library.h"
 #include "platform/files.h"
 #include "tests/support/temp_folder.h"
@@ -20,6 +24,22 @@ TEST(Files, NamesUnderAFolderMatchWithoutRegardToCase) {
     ASSERT_TRUE(bytes);
     EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "abc");
 }
+
+#ifdef _WIN32
+// A style is read with no sharing: it fails while another program has the file open.
+TEST(Files, ExclusiveReadFailsWhileTheFileIsOpenElsewhere) {
+    test::TempFolder folder;
+    folder.Touch("Swing.cnv", "abc");
+    const std::string path = Win(folder, "Swing.cnv");
+    HANDLE other = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(ReadWholeFile(path, ReadMode::kExclusiveSequential));
+    EXPECT_TRUE(ReadWholeFile(path));
+    CloseHandle(other);
+    EXPECT_TRUE(ReadWholeFile(path, ReadMode::kExclusiveSequential));
+}
+#endif
 
 TEST(DynamicLibrary, MissingOrForeignFilesDoNotLoad) {
     test::TempFolder folder;
