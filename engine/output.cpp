@@ -74,7 +74,7 @@ void CMFCMidiFilter::EmitEvents(IHostEventQueue* output) {
     const std::int32_t count = m_nEventBytes / static_cast<std::int32_t>(sizeof(EventRecord));
     // A batch is filled before any of it is handed over: a host copying an
     // event just written field by field would first wait for those writes.
-    HostEvent batch[64];
+    HostEvent batch[16];
     std::int32_t i = 0;
     while (i < count && !IsEndRecord(records[i])) {
         std::size_t filled = 0;
