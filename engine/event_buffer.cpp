@@ -1,18 +1,17 @@
 // The event buffer: one movable, zero-filled block, grown in fixed steps.
+// Runs reuse it while only the engine has written to it.
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "engine/error_code.h"
 #include "engine/midi_filter.h"
 
 namespace cantivo {
 
-namespace {
-constexpr auto kEventBlockBytes = static_cast<std::int32_t>(kEventBufferStep);
-}
-
 std::uint32_t CMFCMidiFilter::AllocateEventBuffer(std::uint8_t** address) {
-    // Clearing what the last run wrote costs far less than a fresh zero-filled block.
+    // Clearing what the last run wrote costs far less than a fresh zero-filled
+    // block; a block an earlier run grew stays as large.
     if (m_hEvents && m_nBlockWritten >= 0) {
         *address = static_cast<std::uint8_t*>(GlobalLock(m_hEvents));
         if (*address) {
@@ -34,7 +33,6 @@ std::uint32_t CMFCMidiFilter::AllocateEventBuffer(std::uint8_t** address) {
 }
 
 bool CMFCMidiFilter::ResizeEventBuffer(std::uint32_t newSize) {
-    m_nBlockWritten = -1;
     HGLOBAL resized = GlobalReAlloc(m_hEvents, newSize, GMEM_MOVEABLE | GMEM_ZEROINIT);
     if (!resized) {
         FreeEventBuffer();
@@ -59,14 +57,20 @@ EventRecord* CMFCMidiFilter::LockEventRecords() {
 void CMFCMidiFilter::NoteBlockWritten() {
     if (m_nBlockWritten < 0) return;
     // Stale counts of an earlier, larger block never reach past this one.
-    const std::int32_t reached = std::min(std::max(m_nIntakeUsed, m_nEventBytes), kEventBlockBytes);
+    const auto size = static_cast<std::int32_t>(std::min<SIZE_T>(GlobalSize(m_hEvents), std::numeric_limits<std::int32_t>::max()));
+    const std::int32_t reached = std::min(std::max(m_nIntakeUsed, m_nEventBytes), size);
     m_nBlockWritten = std::max(m_nBlockWritten, reached);
 }
 
 bool CMFCMidiFilter::GrowIntakeBuffer() {
-    GlobalUnlock(m_hEvents);
     // Eight bytes more than the step, as the block has always grown.
-    if (!ResizeEventBuffer(m_nIntakeCapacity + kEventBufferStep + 8)) {
+    const std::uint32_t size = m_nIntakeCapacity + kEventBufferStep + 8;
+    if (GlobalSize(m_hEvents) >= size) {
+        m_nIntakeCapacity += kEventBufferStep;
+        return true;
+    }
+    GlobalUnlock(m_hEvents);
+    if (!ResizeEventBuffer(size)) {
         m_pIntakeBase = nullptr;
         return false;
     }

@@ -47,10 +47,14 @@ void NoteUnchanged(const EventRecord* records, std::int32_t bytesInUse, std::uin
         if (r.IsEnd() || r.Time() > start) break;
         state.Note(r, RecordRole(r, expressionController), true);
     }
-    for (; i < count; ++i) {
-        const PackedRecord r = PackedRecord::Load(records[i]);
-        if (r.IsEnd()) break;
-        state.lastChannel = Select(r.IsNote(), static_cast<std::uint8_t>(r.Data(3) & 0x0F), state.lastChannel);
+    // The last note is looked for from the back: intake's end record is the
+    // only one, and the last record in use.
+    for (std::int32_t j = count - 1; j >= i; --j) {
+        const PackedRecord r = PackedRecord::Load(records[j]);
+        if (r.IsNote()) {
+            state.lastChannel = r.Data(3) & 0x0F;
+            return;
+        }
     }
 }
 

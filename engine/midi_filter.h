@@ -118,7 +118,7 @@ public:
     // output, so that a failed run's pass-through does not send them twice.
     std::int32_t m_nForwardedBefore = 0;
     // Bytes from the start of the event block that runs have written since it
-    // was zero-filled; -1 once a module had it or it grew, when it is not used again.
+    // was zero-filled; -1 once a module had it, when it is not used again.
     std::int32_t m_nBlockWritten = -1;
 };
 

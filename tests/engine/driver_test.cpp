@@ -74,18 +74,25 @@ TEST_F(Driver, OutputMapsEachRecordKind) {
     EXPECT_EQ(Bytes(out.events), Bytes(expected));
 }
 
-// The block is used again from run to run, yet each run starts on zeros past what it writes.
+// The block is used again from run to run, grown or not, yet each run starts
+// on zeros past what it writes.
 TEST_F(Driver, ARunFindsNothingOfTheRunBefore) {
     filter->m_bBypass = 0;
-    std::vector<HostEvent> many;
-    for (int i = 0; i < 100; ++i) many.push_back(Note(i, 60, 90, 10));
-    Run(many);
-    Run({Note(0, 60, 90, 10)});
-    const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(filter->m_hEvents));
-    // one note, its end record and the two controllers put in at the start
-    const std::size_t written = 4 * sizeof(EventRecord);
-    EXPECT_TRUE(std::all_of(bytes + written, bytes + 200 * sizeof(EventRecord), [](std::uint8_t b) { return b == 0; }));
-    GlobalUnlock(filter->m_hEvents);
+    for (const int before : {100, 130000}) {
+        std::vector<HostEvent> many;
+        for (int i = 0; i < before; ++i) many.push_back(Note(i, 60, 90, 10));
+        Run(many);
+        const HGLOBAL block = filter->m_hEvents;
+        Run({Note(0, 60, 90, 10)});
+        EXPECT_EQ(filter->m_hEvents, block);
+        const auto size = GlobalSize(block);
+        EXPECT_GE(size, (before + 1) * sizeof(EventRecord));
+        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(block));
+        // one note, its end record and the two controllers put in at the start
+        const std::size_t written = 4 * sizeof(EventRecord);
+        EXPECT_TRUE(std::all_of(bytes + written, bytes + size, [](std::uint8_t b) { return b == 0; })) << before;
+        GlobalUnlock(block);
+    }
 }
 
 // Output walks the bytes in use, whether or not an end record closes them,
