@@ -9,6 +9,7 @@
 #include "cantivo/mfx.h"
 #include "cantivo/movable_memory.h"
 #include "cantivo/rule_module.h"
+#include "engine/auto_optimize.h"
 #include "engine/filter_view.h"
 #include "engine/rule_module_loader.h"
 #include "engine/rule_slot.h"
@@ -59,6 +60,8 @@ public:
     void IntakeEvents(IHostEventQueue* input, IHostEventQueue* output);
     void ApplyInitialValues();
     void RunRules();
+    // Settles the run's thinning from the Options; output applies it record by
+    // record as it walks, so that thinning costs no walk of its own.
     void AutoOptimize();
     void EmitEvents(IHostEventQueue* output);
     void PassThrough(IHostEventQueue* input, IHostEventQueue* output);
@@ -120,6 +123,7 @@ public:
     // Bytes from the start of the event block that runs have written since it
     // was zero-filled; -1 once a module had it, when it is not used again.
     std::int32_t m_nBlockWritten = -1;
+    ThinningSettings m_Thinning = {};
 };
 
 }  // namespace cantivo

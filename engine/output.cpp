@@ -1,8 +1,8 @@
 // Output: the records back to host events, and the unchanged copy of the input.
-#include <iterator>
-
+#include "engine/auto_optimize.h"
 #include "engine/error_code.h"
 #include "engine/midi_filter.h"
+#include "engine/record_events.h"
 #include "options/options_settings.h"
 
 namespace cantivo {
@@ -25,39 +25,6 @@ HRESULT CopyInput(IHostEventQueue* input, IHostEventQueue* output, std::int32_t 
     return S_OK;
 }
 
-// Fills `event` from one record; false for records the host never sees.
-bool ToHostEvent(const EventRecord& record, HostEvent& event, std::uint8_t markerChannel) {
-    if (IsNote(record)) {
-        event.type = kHostNote;
-        event.channel = record.data[3] & 0x0F;
-        event.note.key = record.kind;
-        event.note.velocity = record.data[0];
-        event.note.releaseVelocity = 64;
-        event.duration = NoteDuration(record);
-        return true;
-    }
-    if (IsWheel(record)) {
-        event.type = kHostWheel;
-        event.channel = record.kind & 0x0F;
-        event.wheel = static_cast<std::int16_t>(WheelValue(record) * 32);
-        return true;
-    }
-    if (record.kind == kMetaKind) {
-        if (record.data[0] != kPhraseMarker) return false;
-        event.type = kHostController;
-        event.channel = markerChannel;
-        ControllerNumber(event) = g_Options.Ctrl;
-        ControllerValue(event) = record.data[1] ? 94 : 32;
-        return true;
-    }
-    if (record.kind == 0x80) return false;
-    event.type = kHostController;
-    event.channel = record.kind & 0x0F;
-    ControllerNumber(event) = record.data[0];
-    ControllerValue(event) = record.data[1];
-    return true;
-}
-
 }  // namespace
 
 void CMFCMidiFilter::PassThrough(IHostEventQueue* input, IHostEventQueue* output) {
@@ -71,21 +38,51 @@ HRESULT CMFCMidiFilter::CopyEvents(IHostEventQueue* input, IHostEventQueue* outp
 void CMFCMidiFilter::EmitEvents(IHostEventQueue* output) {
     const EventRecord* records = LockEventRecords();
     if (!records) return;  // the run passes its input through
+    RecordThinner thinner(m_Thinning);
     const std::int32_t count = m_nEventBytes / static_cast<std::int32_t>(sizeof(EventRecord));
-    // A batch is filled before any of it is handed over: a host copying an
-    // event just written field by field would first wait for those writes.
-    HostEvent batch[16];
-    std::int32_t i = 0;
-    while (i < count && !IsEndRecord(records[i])) {
-        std::size_t filled = 0;
-        for (; filled < std::size(batch) && i < count && !IsEndRecord(records[i]); ++i) {
-            HostEvent& event = batch[filled];
-            event = HostEvent{};
-            event.time = static_cast<std::int32_t>(RecordTime(records[i]));
-            event.port = m_byPort;
-            if (ToHostEvent(records[i], event, m_byMarkerChannel)) ++filled;
+    // A batch's records are taken route by route, each event written where its
+    // record stands. The thinning of each kind sees its records in order. The
+    // batch is filled before any of it is handed over: a host copying an event
+    // just written field by field would first wait for those writes.
+    constexpr int kBatch = 64;
+    HostEvent batch[kBatch];
+    bool sent[kBatch];
+    std::uint8_t routed[kRouteCount][kBatch];
+    for (std::int32_t first = 0; first < count;) {
+        int taken = 0;
+        int routes[kRouteCount] = {};
+        for (; taken < kBatch && first + taken < count && !IsEndRecord(records[first + taken]); ++taken) {
+            const RecordRoute route = kRouteOfKind[records[first + taken].kind];
+            routed[route][routes[route]++] = static_cast<std::uint8_t>(taken);
         }
-        for (std::size_t e = 0; e < filled; ++e) output->Add(&batch[e]);
+        const EventRecord* at = records + first;
+        for (int k = 0; k < routes[kNoteRoute]; ++k) {
+            const int b = routed[kNoteRoute][k];
+            NoteEvent(PackedRecord::Load(at[b]), m_byPort, batch[b]);
+            sent[b] = true;
+        }
+        for (int k = 0; k < routes[kControllerRoute]; ++k) {
+            const int b = routed[kControllerRoute][k];
+            const PackedRecord r = PackedRecord::Load(at[b]);
+            sent[b] = thinner.KeepValue(r);
+            ControllerEvent(r, m_byPort, batch[b]);
+        }
+        for (int k = 0; k < routes[kWheelRoute]; ++k) {
+            const int b = routed[kWheelRoute][k];
+            PackedRecord r = PackedRecord::Load(at[b]);
+            sent[b] = thinner.KeepBend(r);
+            WheelEvent(r, m_byPort, batch[b]);
+        }
+        for (int k = 0; k < routes[kMetaRoute]; ++k) {
+            const int b = routed[kMetaRoute][k];
+            PackedRecord r = PackedRecord::Load(at[b]);
+            sent[b] = thinner.Keep(r) && MetaEvent(r, m_byPort, m_byMarkerChannel, g_Options.Ctrl, batch[b]);
+        }
+        for (int b = 0; b < taken; ++b) {
+            if (sent[b]) output->Add(&batch[b]);
+        }
+        if (taken < kBatch) break;  // the end record, or the bytes in use, came first
+        first += taken;
     }
     GlobalUnlock(m_hEvents);
 }

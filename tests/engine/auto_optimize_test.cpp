@@ -18,13 +18,21 @@ ThinningSettings Only(ThinningKind ThinningSettings::*kind, std::int32_t thresho
 // values (number kWheel) or tempo values (number kTempo).
 constexpr int kWheel = -1;
 constexpr int kTempo = -2;
-std::vector<int> Kept(std::vector<EventRecord> input, const ThinningSettings& settings, int number) {
-    RecordBuffer buffer(std::move(input), 10);
-    buffer.bytesInUse = ThinRecords(buffer.records.data(), buffer.bytesInUse, settings);
-    const auto out = buffer.InUse();
-    EXPECT_TRUE(IsEndRecord(out.back()));
+// The records a thinner keeps, as it leaves them.
+std::vector<EventRecord> Thinned(const std::vector<EventRecord>& input, const ThinningSettings& settings) {
+    RecordThinner thinner(settings);
+    std::vector<EventRecord> kept;
+    for (const EventRecord& record : input) {
+        PackedRecord r = PackedRecord::Load(record);
+        if (!thinner.Keep(r)) continue;
+        r.Store(kept.emplace_back());
+    }
+    return kept;
+}
+
+std::vector<int> Kept(const std::vector<EventRecord>& input, const ThinningSettings& settings, int number) {
     std::vector<int> values;
-    for (const EventRecord& r : out) {
+    for (const EventRecord& r : Thinned(input, settings)) {
         if (number == kWheel && IsWheel(r)) values.push_back(WheelValue(r));
         if (number == kTempo && r.kind == kMetaKind && r.data[0] == kTempoRecord) values.push_back(r.data[1]);
         if (number >= 0 && IsControllerNumber(r, static_cast<std::uint8_t>(number))) values.push_back(r.data[1]);
@@ -71,10 +79,9 @@ TEST(AutoOptimize, EachKindKeepsChangesFromTheLastValueKept) {
 }
 
 TEST(AutoOptimize, SmallBendAfterALargeOneBecomesCentreInPlace) {
-    RecordBuffer buffer({MetaRecord(0, kPhraseMarker, 1), WheelRecord(1, 100), WheelRecord(2, 5)}, 10);
-    buffer.bytesInUse = ThinRecords(buffer.records.data(), buffer.bytesInUse, Only(&ThinningSettings::wheel, 8));
-    const auto out = buffer.InUse();
-    ASSERT_EQ(out.size(), 4u);
+    const auto out =
+        Thinned({MetaRecord(0, kPhraseMarker, 1), WheelRecord(1, 100), WheelRecord(2, 5)}, Only(&ThinningSettings::wheel, 8));
+    ASSERT_EQ(out.size(), 3u);
     EXPECT_EQ(out[0].data[0], kPhraseMarker);  // other records stay
     EXPECT_EQ((std::tuple{RecordTime(out[2]), +out[2].data[0], +out[2].data[1]}), (std::tuple{2u, 64, 0}));
 }

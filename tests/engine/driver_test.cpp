@@ -59,19 +59,40 @@ TEST_F(Driver, TakesTheTimeBaseAndOnlyAKnownMeterFromTheHost) {
     EXPECT_EQ((std::tuple{+filter->m_wTimeBase, +filter->m_wMeter}), (std::tuple{480, 0x0204}));
 }
 
-// Markers go out first at their time, on the channel of the last marker taken in.
+// Markers go out first at their time, on the channel of the last marker taken
+// in; a run of records longer than a batch keeps its order.
 TEST_F(Driver, OutputMapsEachRecordKind) {
     g_Options.Ctrl = 100;
-    host::EventQueue in({Controller(0, 100, 127, 5), Note(0, 60, 90, 480, 2, 3), Wheel(10, 1000, 4),
-                         Wheel(11, -1000, 4), Controller(20, 100, 0, 6), Controller(30, 11, 99, 7)});
+    host::EventQueue in;
+    std::vector<HostEvent> expected;
+    for (int repeat = 0; repeat < 15; ++repeat) {
+        const int t = 100 * repeat;
+        const std::vector<HostEvent> taken = {Controller(t, 100, 127, 5), Note(t, 60, 90, 480, 2, 3),
+                                              Wheel(t + 10, 1000, 4),     Wheel(t + 11, -1000, 4),
+                                              Controller(t + 20, 100, 0, 6), Controller(t + 30, 11, 99, 7)};
+        in.events.insert(in.events.end(), taken.begin(), taken.end());
+        const std::vector<HostEvent> sent = {Controller(t, 100, 94, 6),      Note(t, 60, 90, 480, 2),
+                                             Wheel(t + 10, 992, 4),          Wheel(t + 11, -992, 4),
+                                             Controller(t + 20, 100, 32, 6), Controller(t + 30, 11, 99, 7)};
+        expected.insert(expected.end(), sent.begin(), sent.end());
+    }
     host::EventQueue out;
     filter->IntakeEvents(&in, &out);
     filter->EmitEvents(&out);
-    std::vector<HostEvent> expected = {Controller(0, 100, 94, 6), Note(0, 60, 90, 480, 2),
-                                       Wheel(10, 992, 4),         Wheel(11, -992, 4),
-                                       Controller(20, 100, 32, 6), Controller(30, 11, 99, 7)};
     for (HostEvent& e : expected) e.port = 3;
     EXPECT_EQ(Bytes(out.events), Bytes(expected));
+}
+
+// A small bend after a large one goes out at centre, and once only.
+TEST_F(Driver, OutputThinsAsItGoes) {
+    g_Options.BIPch = 1;
+    g_Options.IPch = 2;
+    host::EventQueue in({Wheel(0, 1000), Wheel(10, 40), Wheel(20, 40), Wheel(30, 1000)});
+    host::EventQueue out;
+    filter->IntakeEvents(&in, &out);
+    filter->AutoOptimize();
+    filter->EmitEvents(&out);
+    EXPECT_EQ(Bytes(out.events), Bytes(std::vector<HostEvent>{Wheel(0, 992), Wheel(10, 0), Wheel(30, 992)}));
 }
 
 // The block is used again from run to run, grown or not, yet each run starts
@@ -104,15 +125,18 @@ TEST_F(Driver, OutputSendsOnlyRecordsInUseThatMeanEvents) {
     noteOff.kind = 0x80;
     const std::vector<EventRecord> unsent = {MetaRecord(0, kTempoRecord), noteOff, MetaRecord(0, kDeletedMark),
                                              MetaRecord(0, kEndRecord)};
-    const std::vector<EventRecord> unclosed = {NoteRecord(0, 60, 90, 10), NoteRecord(5, 62, 90, 10),
-                                               NoteRecord(6, 64, 90, 10)};
-    for (const auto& [records, inUse, sent] : {std::tuple{unsent, 4, 0u}, std::tuple{unclosed, 2, 2u}}) {
+    EventRecord program = ControllerRecord(0, 5, 0, 3);
+    program.kind = 0xC3;  // any other status goes out as a controller
+    const std::vector<EventRecord> unclosed = {NoteRecord(0, 60, 90, 10), program, NoteRecord(6, 64, 90, 10)};
+    const std::vector<HostEvent> unclosedSent = {Note(0, 60, 90, 10), Controller(0, 5, 0, 3)};
+    for (const auto& [records, inUse, sent] :
+         {std::tuple{unsent, 4, std::vector<HostEvent>{}}, std::tuple{unclosed, 2, unclosedSent}}) {
         std::copy(records.begin(), records.end(), static_cast<EventRecord*>(GlobalLock(filter->m_hEvents)));
         GlobalUnlock(filter->m_hEvents);
         filter->m_nEventBytes = inUse * static_cast<std::int32_t>(sizeof(EventRecord));
         host::EventQueue out;
         filter->EmitEvents(&out);
-        EXPECT_EQ(out.events.size(), sent);
+        EXPECT_EQ(Bytes(out.events), Bytes(sent));
     }
 }
 
