@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "engine/batch_routes.h"
 #include "engine/error_code.h"
 #include "engine/midi_filter.h"
 #include "engine/packed_record.h"
@@ -12,8 +13,37 @@ namespace cantivo {
 
 namespace {
 
-// A signed wheel value reduced to a 1/32 step, kept as an offset from centre.
-int ReduceWheel(std::int16_t value) { return value / 32; }
+// What intake makes of an event of each host type: a table rather than jumps.
+enum EventUse : std::uint8_t { kForwardUse, kNoteUse, kControllerUse, kWheelUse, kUseCount };
+constexpr EventUse kUseOfType[8] = {kNoteUse,    kForwardUse, kControllerUse, kForwardUse,
+                                    kForwardUse, kWheelUse,   kForwardUse,    kForwardUse};
+
+EventUse UseOf(std::int32_t type) {
+    const auto t = static_cast<std::uint32_t>(type);
+    return kUseOfType[Select(t < std::size(kUseOfType), t, 1u)];
+}
+
+PackedRecord NoteRecordOf(const HostEvent& event) {
+    const std::uint32_t duration = static_cast<std::uint32_t>(event.duration) & 0xFFFF;
+    return PackedRecord::Make(static_cast<std::uint32_t>(event.time), event.note.key,
+                              event.note.velocity | duration << 8 | std::uint32_t{event.channel} << 24);
+}
+
+// A controller of the Options' marker number is a phrase marker, on at 64 and above.
+PackedRecord ControllerRecordOf(const HostEvent& event, std::uint8_t markerController) {
+    const auto time = static_cast<std::uint32_t>(event.time);
+    const std::uint8_t number = event.note.key;
+    const std::uint8_t value = event.note.velocity;
+    if (number == markerController) return PackedRecord::Make(time, kMetaKind, kPhraseMarker | std::uint32_t{value >= 64} << 8);
+    return PackedRecord::Make(time, static_cast<std::uint8_t>(0xB0 | (event.channel & 0x0F)), number | std::uint32_t{value} << 8);
+}
+
+// The wheel reduced to a 1/32 step and kept as an offset from centre.
+PackedRecord WheelRecordOf(const HostEvent& event) {
+    const auto e = static_cast<std::uint32_t>(event.wheel / 32 + kWheelCentre);
+    const auto kind = static_cast<std::uint8_t>(0xE0 | (event.channel & 0x0F));
+    return PackedRecord::Make(static_cast<std::uint32_t>(event.time), kind, (e >> 2) | (e & 3) << 8);
+}
 
 }  // namespace
 
@@ -32,73 +62,67 @@ void CMFCMidiFilter::IntakeEvents(IHostEventQueue* input, IHostEventQueue* outpu
         return;
     }
 
-    // Sorted as they come in, while each record is still at hand.
-    AppendSorter sorter(static_cast<std::size_t>(std::max(count, 0)) + 1);
-    auto append = [&](PackedRecord record) {
-        if (static_cast<std::uint32_t>(m_nIntakeUsed) >= m_nIntakeCapacity && !GrowIntakeBuffer()) {
-            SetErrorCode(kErrNoMemory);
-            return false;
+    // Room for `records` more, grown a step at a time as appending one by one would.
+    auto reserve = [&](std::int32_t records) {
+        while (m_nIntakeCapacity < static_cast<std::uint32_t>(m_nIntakeUsed) + records * sizeof(EventRecord)) {
+            if (!GrowIntakeBuffer()) {
+                SetErrorCode(kErrNoMemory);
+                return false;
+            }
         }
-        auto* records = reinterpret_cast<EventRecord*>(m_pIntakeBase);
-        const auto last = static_cast<std::size_t>(m_nIntakeUsed) / sizeof(EventRecord);
-        record.Store(records[last]);
-        m_nIntakeUsed += sizeof(EventRecord);
-        sorter.Appended(records, last, OrderKey(record.Time(), record.Kind(), record.Data(0)));
         return true;
     };
+    // Sorted as they come in, a batch at a time.
+    AppendSorter sorter(static_cast<std::size_t>(std::max(count, 0)) + 1);
     const std::uint8_t markerController = g_Options.Ctrl;
     std::int64_t latest = 0;
-    // Events are fetched a batch ahead of turning them into records: the
-    // fetches then overlap instead of each waiting behind a guess at the last
-    // event's kind.
-    HostEvent batch[16];
+    // Events are fetched a batch ahead of turning them into records, so that
+    // the fetches overlap; then each route's records are made in a walk of
+    // its own and written where they belong.
+    constexpr int kBatch = 64;
+    HostEvent batch[kBatch];
+    std::uint8_t place[kBatch];
     for (std::int32_t first = 0; first < count;) {
         std::int32_t fetched = 0;
         bool failed = false;
-        for (; fetched < static_cast<std::int32_t>(std::size(batch)) && first + fetched < count; ++fetched) {
+        for (; fetched < kBatch && first + fetched < count; ++fetched) {
             batch[fetched] = HostEvent{};
             if (FAILED(input->GetAt(first + fetched, &batch[fetched]))) {
                 failed = true;
                 break;
             }
         }
-        for (std::int32_t b = 0; b < fetched; ++b) {
-            HostEvent& event = batch[b];
-            latest = std::max<std::int64_t>(latest, event.time);
-            const auto time = static_cast<std::uint32_t>(event.time);
-            switch (event.type) {
-                case kHostNote: {
-                    m_byPort = event.port;
-                    const std::uint32_t duration = static_cast<std::uint32_t>(event.duration) & 0xFFFF;
-                    if (!append(PackedRecord::Make(time, event.note.key,
-                                                   event.note.velocity | duration << 8 | std::uint32_t{event.channel} << 24)))
-                        return;
-                    latest = std::max<std::int64_t>(latest, std::int64_t{event.time} + event.duration);
-                    break;
-                }
-                case kHostController:
-                    if (ControllerNumber(event) == markerController) {
-                        m_byMarkerChannel = event.channel;
-                        const std::uint32_t on = ControllerValue(event) >= 64 ? 1 : 0;
-                        if (!append(PackedRecord::Make(time, kMetaKind, kPhraseMarker | on << 8))) return;
-                    } else {
-                        const auto kind = static_cast<std::uint8_t>(0xB0 | (event.channel & 0x0F));
-                        const std::uint32_t data = ControllerNumber(event) | std::uint32_t{ControllerValue(event)} << 8;
-                        if (!append(PackedRecord::Make(time, kind, data))) return;
-                    }
-                    break;
-                case kHostWheel: {
-                    const auto e = static_cast<std::uint32_t>(ReduceWheel(event.wheel) + kWheelCentre);
-                    const auto kind = static_cast<std::uint8_t>(0xE0 | (event.channel & 0x0F));
-                    if (!append(PackedRecord::Make(time, kind, (e >> 2) | (e & 3) << 8))) return;
-                    break;
-                }
-                default:
-                    output->Add(&event);
-                    break;
-            }
-            m_nForwardedBefore = first + b + 1;
+        BatchRoutes<kUseCount, kBatch> routes;
+        int taken = 0;
+        for (int b = 0; b < fetched; ++b) {
+            const EventUse use = UseOf(batch[b].type);
+            routes.Add(use, b);
+            place[b] = static_cast<std::uint8_t>(taken);
+            taken += use != kForwardUse;
+            latest = std::max<std::int64_t>(latest, batch[b].time);
         }
+        // Kinds of their own go straight on, all of the batch's before any of its records.
+        routes.ForEach(kForwardUse, [&](int b) { output->Add(&batch[b]); });
+        m_nForwardedBefore = first + fetched;
+        if (!reserve(taken)) return;
+
+        auto* records = reinterpret_cast<EventRecord*>(m_pIntakeBase);
+        const auto last = static_cast<std::size_t>(m_nIntakeUsed) / sizeof(EventRecord);
+        EventRecord* made = records + last;
+        routes.ForEach(kNoteUse, [&](int b) {
+            NoteRecordOf(batch[b]).Store(made[place[b]]);
+            latest = std::max(latest, std::int64_t{batch[b].time} + std::int32_t{batch[b].duration});
+        });
+        if (routes.Count(kNoteUse) > 0) m_byPort = batch[routes.Last(kNoteUse)].port;
+        routes.ForEach(kControllerUse, [&](int b) {
+            const PackedRecord record = ControllerRecordOf(batch[b], markerController);
+            if (record.Kind() == kMetaKind) m_byMarkerChannel = batch[b].channel;
+            record.Store(made[place[b]]);
+        });
+        routes.ForEach(kWheelUse, [&](int b) { WheelRecordOf(batch[b]).Store(made[place[b]]); });
+        for (std::size_t r = last; r < last + static_cast<std::size_t>(taken); ++r)
+            sorter.Appended(records, r, OrderKey(records[r]));
+        m_nIntakeUsed += taken * static_cast<std::int32_t>(sizeof(EventRecord));
         if (failed) {
             SetErrorCode(kErrInternalMfx);
             return;
@@ -106,9 +130,14 @@ void CMFCMidiFilter::IntakeEvents(IHostEventQueue* input, IHostEventQueue* outpu
         first += fetched;
     }
 
-    if (!append(PackedRecord::Make(static_cast<std::uint32_t>(latest), kMetaKind, kEndRecord))) return;
+    if (!reserve(1)) return;
+    auto* records = reinterpret_cast<EventRecord*>(m_pIntakeBase);
+    const auto last = static_cast<std::size_t>(m_nIntakeUsed) / sizeof(EventRecord);
+    PackedRecord::Make(static_cast<std::uint32_t>(latest), kMetaKind, kEndRecord).Store(records[last]);
+    sorter.Appended(records, last, OrderKey(records[last]));
+    m_nIntakeUsed += sizeof(EventRecord);
 
-    sorter.Finish(reinterpret_cast<EventRecord*>(m_pIntakeBase), static_cast<std::size_t>(m_nIntakeUsed) / sizeof(EventRecord));
+    sorter.Finish(records, last + 1);
     GlobalUnlock(m_hEvents);
     m_nEventBytes = m_nIntakeUsed;
     m_nEventCapacity = static_cast<std::int32_t>(m_nIntakeCapacity);

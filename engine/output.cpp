@@ -1,5 +1,6 @@
 // Output: the records back to host events, and the unchanged copy of the input.
 #include "engine/auto_optimize.h"
+#include "engine/batch_routes.h"
 #include "engine/error_code.h"
 #include "engine/midi_filter.h"
 #include "engine/record_events.h"
@@ -47,37 +48,30 @@ void CMFCMidiFilter::EmitEvents(IHostEventQueue* output) {
     constexpr int kBatch = 64;
     HostEvent batch[kBatch];
     bool sent[kBatch];
-    std::uint8_t routed[kRouteCount][kBatch];
     for (std::int32_t first = 0; first < count;) {
-        int taken = 0;
-        int routes[kRouteCount] = {};
-        for (; taken < kBatch && first + taken < count && !IsEndRecord(records[first + taken]); ++taken) {
-            const RecordRoute route = kRouteOfKind[records[first + taken].kind];
-            routed[route][routes[route]++] = static_cast<std::uint8_t>(taken);
-        }
         const EventRecord* at = records + first;
-        for (int k = 0; k < routes[kNoteRoute]; ++k) {
-            const int b = routed[kNoteRoute][k];
+        BatchRoutes<kRouteCount, kBatch> routes;
+        int taken = 0;
+        for (; taken < kBatch && first + taken < count && !IsEndRecord(at[taken]); ++taken)
+            routes.Add(kRouteOfKind[at[taken].kind], taken);
+        routes.ForEach(kNoteRoute, [&](int b) {
             NoteEvent(PackedRecord::Load(at[b]), m_byPort, batch[b]);
             sent[b] = true;
-        }
-        for (int k = 0; k < routes[kControllerRoute]; ++k) {
-            const int b = routed[kControllerRoute][k];
+        });
+        routes.ForEach(kControllerRoute, [&](int b) {
             const PackedRecord r = PackedRecord::Load(at[b]);
             sent[b] = thinner.KeepValue(r);
             ControllerEvent(r, m_byPort, batch[b]);
-        }
-        for (int k = 0; k < routes[kWheelRoute]; ++k) {
-            const int b = routed[kWheelRoute][k];
+        });
+        routes.ForEach(kWheelRoute, [&](int b) {
             PackedRecord r = PackedRecord::Load(at[b]);
             sent[b] = thinner.KeepBend(r);
             WheelEvent(r, m_byPort, batch[b]);
-        }
-        for (int k = 0; k < routes[kMetaRoute]; ++k) {
-            const int b = routed[kMetaRoute][k];
+        });
+        routes.ForEach(kMetaRoute, [&](int b) {
             PackedRecord r = PackedRecord::Load(at[b]);
             sent[b] = thinner.Keep(r) && MetaEvent(r, m_byPort, m_byMarkerChannel, g_Options.Ctrl, batch[b]);
-        }
+        });
         for (int b = 0; b < taken; ++b) {
             if (sent[b]) output->Add(&batch[b]);
         }
