@@ -47,7 +47,8 @@ public:
 
         const std::int32_t value = r.Data(1);
         const bool tooClose = std::abs(value - state.last) < state.threshold;
-        if (state.modulationRule ? ((value != 0) & tooClose) | (value == state.last) : tooClose) return false;
+        const bool modulationGoes = ((value != 0) & tooClose) | (value == state.last);
+        if (Select<std::uint32_t>(state.modulationRule, modulationGoes, tooClose) != 0) return false;
         state.last = value;
         return true;
     }
