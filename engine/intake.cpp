@@ -80,13 +80,14 @@ void CMFCMidiFilter::IntakeEvents(IHostEventQueue* input, IHostEventQueue* outpu
     // the fetches overlap; then each route's records are made in a walk of
     // its own and written where they belong.
     constexpr int kBatch = 64;
-    HostEvent batch[kBatch];
+    // Cleared once: a host that fills an event only in part leaves the last
+    // event's bytes there, never undefined ones.
+    HostEvent batch[kBatch] = {};
     std::uint8_t place[kBatch];
     for (std::int32_t first = 0; first < count;) {
         std::int32_t fetched = 0;
         bool failed = false;
         for (; fetched < kBatch && first + fetched < count; ++fetched) {
-            batch[fetched] = HostEvent{};
             if (FAILED(input->GetAt(first + fetched, &batch[fetched]))) {
                 failed = true;
                 break;
