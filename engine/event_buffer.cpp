@@ -10,15 +10,12 @@
 namespace cantivo {
 
 std::uint32_t CMFCMidiFilter::AllocateEventBuffer(std::uint8_t** address) {
-    // Clearing what the last run wrote costs far less than a fresh zero-filled
-    // block; a block an earlier run grew stays as large.
+    // A block only the engine has written to is used again, as large as an
+    // earlier run grew it: intake writes over the last run's records and
+    // clears what lies past its own (ClearPastIntake).
     if (m_hEvents && m_nBlockWritten >= 0) {
         *address = static_cast<std::uint8_t*>(GlobalLock(m_hEvents));
-        if (*address) {
-            std::memset(*address, 0, static_cast<std::size_t>(m_nBlockWritten));
-            m_nBlockWritten = 0;
-            return kEventBufferStep;
-        }
+        if (*address) return kEventBufferStep;
     }
     FreeEventBuffer();
     m_hEvents = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kEventBufferStep);
@@ -52,6 +49,12 @@ EventRecord* CMFCMidiFilter::LockEventRecords() {
     auto* records = static_cast<EventRecord*>(GlobalLock(m_hEvents));
     if (!records) SetErrorCode(kErrNoMemory);
     return records;
+}
+
+void CMFCMidiFilter::ClearPastIntake() {
+    if (m_nBlockWritten > m_nIntakeUsed)
+        std::memset(m_pIntakeBase + m_nIntakeUsed, 0, static_cast<std::size_t>(m_nBlockWritten - m_nIntakeUsed));
+    if (m_nBlockWritten >= 0) m_nBlockWritten = m_nIntakeUsed;
 }
 
 void CMFCMidiFilter::NoteBlockWritten() {

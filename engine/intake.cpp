@@ -139,6 +139,7 @@ void CMFCMidiFilter::IntakeEvents(IHostEventQueue* input, IHostEventQueue* outpu
     m_nIntakeUsed += sizeof(EventRecord);
 
     sorter.Finish(records, last + 1);
+    ClearPastIntake();
     GlobalUnlock(m_hEvents);
     m_nEventBytes = m_nIntakeUsed;
     m_nEventCapacity = static_cast<std::int32_t>(m_nIntakeCapacity);

@@ -74,6 +74,9 @@ public:
     void FreeEventBuffer();
     // After each stage of a run: how far the block may now hold data.
     void NoteBlockWritten();
+    // Once intake has written its records: zeros past them, where an earlier
+    // run's records may still lie.
+    void ClearPastIntake();
     // The event block for a stage, or null with the run failed: a stage that
     // cannot reach its records cannot run.
     EventRecord* LockEventRecords();
