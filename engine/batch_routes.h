@@ -12,19 +12,26 @@ class BatchRoutes {
 public:
     static_assert(kBatch <= 256, "indexes are kept in a byte");
 
-    void Add(int route, int index) { indexes_[route][counts_[route]++] = static_cast<std::uint8_t>(index); }
-    int Count(int route) const { return counts_[route]; }
-    int Last(int route) const { return indexes_[route][counts_[route] - 1]; }
+    BatchRoutes() {
+        for (int r = 0; r < kRoutes; ++r) ends_[r] = indexes_[r];
+    }
+    BatchRoutes(const BatchRoutes&) = delete;
+    BatchRoutes& operator=(const BatchRoutes&) = delete;
+
+    void Add(int route, int index) { *ends_[route]++ = static_cast<std::uint8_t>(index); }
+    int Count(int route) const { return static_cast<int>(ends_[route] - indexes_[route]); }
+    int Last(int route) const { return ends_[route][-1]; }
 
     // `visit(index)` for each index of `route`, in the order added.
     template <typename Visit>
     void ForEach(int route, Visit&& visit) const {
-        for (int k = 0; k < counts_[route]; ++k) visit(static_cast<int>(indexes_[route][k]));
+        for (const std::uint8_t* index = indexes_[route]; index != ends_[route]; ++index) visit(static_cast<int>(*index));
     }
 
 private:
     std::uint8_t indexes_[kRoutes][kBatch];
-    int counts_[kRoutes] = {};
+    // Where each route's next index goes.
+    std::uint8_t* ends_[kRoutes];
 };
 
 }  // namespace cantivo

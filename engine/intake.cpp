@@ -20,7 +20,7 @@ constexpr EventUse kUseOfType[8] = {kNoteUse,    kForwardUse, kControllerUse, kF
 
 EventUse UseOf(std::int32_t type) {
     const auto t = static_cast<std::uint32_t>(type);
-    return kUseOfType[Select(t < std::size(kUseOfType), t, 1u)];
+    return t < std::size(kUseOfType) ? kUseOfType[t] : kForwardUse;
 }
 
 PackedRecord NoteRecordOf(const HostEvent& event) {
@@ -85,9 +85,10 @@ void CMFCMidiFilter::IntakeEvents(IHostEventQueue* input, IHostEventQueue* outpu
     HostEvent batch[kBatch] = {};
     std::uint8_t place[kBatch];
     for (std::int32_t first = 0; first < count;) {
+        const std::int32_t limit = std::min<std::int32_t>(kBatch, count - first);
         std::int32_t fetched = 0;
         bool failed = false;
-        for (; fetched < kBatch && first + fetched < count; ++fetched) {
+        for (; fetched < limit; ++fetched) {
             if (FAILED(input->GetAt(first + fetched, &batch[fetched]))) {
                 failed = true;
                 break;

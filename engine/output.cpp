@@ -1,4 +1,6 @@
 // Output: the records back to host events, and the unchanged copy of the input.
+#include <algorithm>
+
 #include "engine/auto_optimize.h"
 #include "engine/batch_routes.h"
 #include "engine/error_code.h"
@@ -40,6 +42,10 @@ void CMFCMidiFilter::EmitEvents(IHostEventQueue* output) {
     const EventRecord* records = LockEventRecords();
     if (!records) return;  // the run passes its input through
     RecordThinner thinner(m_Thinning);
+    // Copies the compiler need not read again after each event written.
+    const std::uint8_t port = m_byPort;
+    const std::uint8_t markerChannel = m_byMarkerChannel;
+    const std::uint8_t markerController = g_Options.Ctrl;
     const std::int32_t count = m_nEventBytes / static_cast<std::int32_t>(sizeof(EventRecord));
     // A batch's records are taken route by route, each event written where its
     // record stands. The thinning of each kind sees its records in order. The
@@ -51,26 +57,26 @@ void CMFCMidiFilter::EmitEvents(IHostEventQueue* output) {
     for (std::int32_t first = 0; first < count;) {
         const EventRecord* at = records + first;
         BatchRoutes<kRouteCount, kBatch> routes;
+        const int limit = std::min<std::int32_t>(kBatch, count - first);
         int taken = 0;
-        for (; taken < kBatch && first + taken < count && !IsEndRecord(at[taken]); ++taken)
-            routes.Add(kRouteOfKind[at[taken].kind], taken);
+        for (; taken < limit && !IsEndRecord(at[taken]); ++taken) routes.Add(kRouteOfKind[at[taken].kind], taken);
         routes.ForEach(kNoteRoute, [&](int b) {
-            NoteEvent(PackedRecord::Load(at[b]), m_byPort, batch[b]);
+            NoteEvent(PackedRecord::Load(at[b]), port, batch[b]);
             sent[b] = true;
         });
         routes.ForEach(kControllerRoute, [&](int b) {
             const PackedRecord r = PackedRecord::Load(at[b]);
             sent[b] = thinner.KeepValue(r);
-            ControllerEvent(r, m_byPort, batch[b]);
+            ControllerEvent(r, port, batch[b]);
         });
         routes.ForEach(kWheelRoute, [&](int b) {
             PackedRecord r = PackedRecord::Load(at[b]);
             sent[b] = thinner.KeepBend(r);
-            WheelEvent(r, m_byPort, batch[b]);
+            WheelEvent(r, port, batch[b]);
         });
         routes.ForEach(kMetaRoute, [&](int b) {
             PackedRecord r = PackedRecord::Load(at[b]);
-            sent[b] = thinner.Keep(r) && MetaEvent(r, m_byPort, m_byMarkerChannel, g_Options.Ctrl, batch[b]);
+            sent[b] = thinner.Keep(r) && MetaEvent(r, port, markerChannel, markerController, batch[b]);
         });
         for (int b = 0; b < taken; ++b) {
             if (sent[b]) output->Add(&batch[b]);
