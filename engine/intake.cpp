@@ -122,8 +122,10 @@ void CMFCMidiFilter::IntakeEvents(IHostEventQueue* input, IHostEventQueue* outpu
             record.Store(made[place[b]]);
         });
         routes.ForEach(kWheelUse, [&](int b) { WheelRecordOf(batch[b]).Store(made[place[b]]); });
-        for (std::size_t r = last; r < last + static_cast<std::size_t>(taken); ++r)
-            sorter.Appended(records, r, OrderKey(records[r]));
+        for (std::size_t r = last; r < last + static_cast<std::size_t>(taken); ++r) {
+            const PackedRecord record = PackedRecord::Load(records[r]);
+            sorter.Appended(records, r, OrderKey(record.Time(), record.Kind(), record.Data(0)));
+        }
         m_nIntakeUsed += taken * static_cast<std::int32_t>(sizeof(EventRecord));
         if (failed) {
             SetErrorCode(kErrInternalMfx);
