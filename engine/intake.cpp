@@ -1,9 +1,9 @@
 // Intake: the host's events into sorted records, ended by an end record.
 #include <algorithm>
-#include <iterator>
 
 #include "engine/batch_routes.h"
 #include "engine/error_code.h"
+#include "engine/event_use.h"
 #include "engine/midi_filter.h"
 #include "engine/packed_record.h"
 #include "engine/record_order.h"
@@ -12,16 +12,6 @@
 namespace cantivo {
 
 namespace {
-
-// What intake makes of an event of each host type: a table rather than jumps.
-enum EventUse : std::uint8_t { kForwardUse, kNoteUse, kControllerUse, kWheelUse, kUseCount };
-constexpr EventUse kUseOfType[8] = {kNoteUse,    kForwardUse, kControllerUse, kForwardUse,
-                                    kForwardUse, kWheelUse,   kForwardUse,    kForwardUse};
-
-EventUse UseOf(std::int32_t type) {
-    const auto t = static_cast<std::uint32_t>(type);
-    return t < std::size(kUseOfType) ? kUseOfType[t] : kForwardUse;
-}
 
 PackedRecord NoteRecordOf(const HostEvent& event) {
     const std::uint32_t duration = static_cast<std::uint32_t>(event.duration) & 0xFFFF;

@@ -4,6 +4,7 @@
 #include "engine/auto_optimize.h"
 #include "engine/batch_routes.h"
 #include "engine/error_code.h"
+#include "engine/event_use.h"
 #include "engine/midi_filter.h"
 #include "engine/record_events.h"
 #include "options/options_settings.h"
@@ -11,8 +12,6 @@
 namespace cantivo {
 
 namespace {
-
-bool IntakeForwards(std::int32_t type) { return type != kHostNote && type != kHostController && type != kHostWheel; }
 
 // Copies every input event to the output; events of the kinds intake forwards
 // are left out below `skipForwardedBefore`, since intake has sent them already.
@@ -22,7 +21,7 @@ HRESULT CopyInput(IHostEventQueue* input, IHostEventQueue* output, std::int32_t 
     for (std::int32_t index = 0; index < count; ++index) {
         HostEvent event{};
         if (FAILED(input->GetAt(index, &event))) return E_FAIL;
-        if (index < skipForwardedBefore && IntakeForwards(event.type)) continue;
+        if (index < skipForwardedBefore && UseOf(event.type) == kForwardUse) continue;
         output->Add(&event);
     }
     return S_OK;
